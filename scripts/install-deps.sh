@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tessarin needs that are missing.
+#   scripts/install-deps.sh build   what building and running the program needs
+#   scripts/install-deps.sh test    that, plus what the tests need
+#   scripts/install-deps.sh bench   that, plus what the benchmarks need
+set -euo pipefail
+
+build_packages=(cmake ninja-build g++ pkg-config libsqlite3-dev qt6-base-dev libgl-dev
+                fonts-arphic-uming fonts-dejavu-core)
+test_packages=(libgtest-dev libgmock-dev sqlite3)
+bench_packages=(libbenchmark-dev)
+
+wanted=("${build_packages[@]}")
+case "${1:-build}" in
+  build) ;;
+  test) wanted+=("${test_packages[@]}") ;;
+  bench) wanted+=("${test_packages[@]}" "${bench_packages[@]}") ;;
+  *) echo "usage: $0 [build|test|bench]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

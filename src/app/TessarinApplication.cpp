@@ -1,0 +1,26 @@
+#include "TessarinApplication.h"
+
+#include "FontSubstitutions.h"
+#include "MessageBoxes.h"
+
+#include <QStyleFactory>
+
+namespace tessarin::app {
+
+TessarinApplication::TessarinApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("tessarin"));
+    setApplicationDisplayName(applicationTitle());
+    setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    installFontSubstitutions();
+}
+
+bool TessarinApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        showStandardError(activeWindow(), error);
+    }
+    return true;
+}
+
+} // namespace tessarin::app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace tessarin::data {
+
+// A failure of the timetable database. The message is the one the user reads
+// (the engine's own wording); the statement, when there is one, is the SQL
+// text that failed, kept for diagnostics.
+class DataError : public std::runtime_error {
+public:
+    explicit DataError(const std::string& message, std::string statement = {})
+        : std::runtime_error(message), statement_(std::move(statement)) {}
+
+    const std::string& statement() const noexcept { return statement_; }
+
+private:
+    std::string statement_;
+};
+
+// The data file could not be opened as a timetable: missing folder or file,
+// not a database, or a required table missing.
+class ConnectionError : public DataError {
+public:
+    using DataError::DataError;
+};
+
+} // namespace tessarin::data

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <string_view>
+#include <variant>
+
+namespace tessarin::data {
+
+// The leading decimal number of a text, as the SQL function val() reads it:
+// leading blanks skipped, an optional sign, digits with an optional fraction
+// and exponent; 0 when the text does not begin with a number ("-", "").
+// Whole numbers come back as integers, others as doubles.
+std::variant<long long, double> leadingNumber(std::string_view text);
+
+// Registers val() and CStr() on a connection. CStr() writes a number as plain
+// decimal text ("12", "0", "-3", "12.5") and passes text through unchanged.
+void registerSqlFunctions(sqlite3* db);
+
+} // namespace tessarin::data

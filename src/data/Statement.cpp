@@ -1,0 +1,72 @@
+#include "Statement.h"
+
+#include "DataError.h"
+
+namespace tessarin::data {
+
+Statement::Statement(sqlite3* db, std::string_view sql) : db_(db), sql_(sql) {
+    sqlite3_stmt* raw = nullptr;
+    const int rc = sqlite3_prepare_v2(db_, sql_.data(), static_cast<int>(sql_.size()), &raw, nullptr);
+    handle_.reset(raw);
+    if (rc != SQLITE_OK)
+        fail();
+}
+
+void Statement::bind(const std::vector<std::string>& parameters) {
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        const std::string& text = parameters[i];
+        if (sqlite3_bind_text(handle_.get(), static_cast<int>(i + 1), text.data(),
+                              static_cast<int>(text.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+            fail();
+    }
+}
+
+bool Statement::step() {
+    switch (sqlite3_step(handle_.get())) {
+    case SQLITE_ROW:
+        return true;
+    case SQLITE_DONE:
+        return false;
+    default:
+        fail();
+    }
+}
+
+void Statement::run() {
+    while (step()) {
+    }
+}
+
+void Statement::reset() {
+    sqlite3_reset(handle_.get());
+    sqlite3_clear_bindings(handle_.get());
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(handle_.get()); }
+
+std::string Statement::columnName(int column) const {
+    const char* name = sqlite3_column_name(handle_.get(), column);
+    return name ? name : "";
+}
+
+std::optional<std::string> Statement::columnText(int column) const {
+    if (sqlite3_column_type(handle_.get(), column) == SQLITE_NULL)
+        return std::nullopt;
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(handle_.get(), column));
+    const int size = sqlite3_column_bytes(handle_.get(), column);
+    return std::string(text ? text : "", static_cast<std::size_t>(size));
+}
+
+std::string Statement::originTable(int column) const {
+    const char* name = sqlite3_column_table_name(handle_.get(), column);
+    return name ? name : "";
+}
+
+std::string Statement::originColumn(int column) const {
+    const char* name = sqlite3_column_origin_name(handle_.get(), column);
+    return name ? name : "";
+}
+
+void Statement::fail() const { throw DataError(sqlite3_errmsg(db_), sql_); }
+
+} // namespace tessarin::data

@@ -1,0 +1,53 @@
+#include "TemporaryTimetable.h"
+
+#include "data/Schema.h"
+#include "data/Statement.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace tessarin::testing {
+
+TemporaryTimetable::TemporaryTimetable() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tessarin-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a scratch folder");
+    folder_ = pattern;
+    file_ = folder_ / "timetable.mdb";
+    sqlite3* raw = nullptr;
+    sqlite3_open(file_.c_str(), &raw);
+    data::DatabaseHandle db(raw);
+    data::createTimetableTables(db.get());
+}
+
+TemporaryTimetable::~TemporaryTimetable() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void TemporaryTimetable::insert(const std::string& table, const std::string& columns,
+                                const std::vector<std::vector<std::string>>& rows) {
+    sqlite3* raw = nullptr;
+    sqlite3_open(file_.c_str(), &raw);
+    data::DatabaseHandle db(raw);
+    for (const auto& row : rows) {
+        std::string marks;
+        for (std::size_t i = 0; i < row.size(); ++i)
+            marks += (i ? ",?" : "?");
+        data::Statement statement(db.get(), "insert into " + table + "(" + columns + ") values(" + marks + ")");
+        statement.bind(row);
+        statement.run();
+    }
+}
+
+void TemporaryTimetable::addStops(const std::vector<std::vector<std::string>>& rows) {
+    insert("train", "id,type,station,s_no,day,a_time,d_time,distance,p1,p2,p3,p4", rows);
+}
+
+std::filesystem::path binaryFolder() {
+    if (const char* folder = std::getenv("TESSARIN_BIN_DIR"))
+        return folder;
+    return std::filesystem::current_path();
+}
+
+} // namespace tessarin::testing
