@@ -1,30 +1,28 @@
 #include "Commands.h"
 
-#include "SqlCommand.h"
-
-#include <array>
+#include <map>
 #include <ostream>
 
 namespace tessarin::cli {
 namespace {
 
-constexpr std::array commands{
-    Command{"sql", "sql STATEMENT", runSqlCommand},
-};
+std::map<std::string_view, Command>& registry() {
+    static std::map<std::string_view, Command> commands;
+    return commands;
+}
 
 } // namespace
 
+CommandRegistration::CommandRegistration(const Command& command) { registry().emplace(command.name, command); }
+
 const Command* findCommand(std::string_view name) {
-    for (const Command& command : commands) {
-        if (command.name == name)
-            return &command;
-    }
-    return nullptr;
+    const auto found = registry().find(name);
+    return found == registry().end() ? nullptr : &found->second;
 }
 
 void printUsage(std::ostream& out) {
     out << "usage: tessarin-cli [--db FILE] COMMAND ...\ncommands:\n";
-    for (const Command& command : commands)
+    for (const auto& [name, command] : registry())
         out << "  " << command.usage << '\n';
 }
 

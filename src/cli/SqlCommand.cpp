@@ -1,11 +1,14 @@
-#include "SqlCommand.h"
+// sql STATEMENT: runs one statement and prints its rows tab-separated after a
+// header line of the field names (just the header for a statement without rows).
 
+#include "Commands.h"
 #include "TablePrinter.h"
 #include "data/Query.h"
 
 #include <ostream>
 
 namespace tessarin::cli {
+namespace {
 
 int runSqlCommand(CliContext& context) {
     if (context.arguments().size() != 1) {
@@ -19,4 +22,7 @@ int runSqlCommand(CliContext& context) {
     return exitOk;
 }
 
+const CommandRegistration registration({"sql", "sql STATEMENT", runSqlCommand});
+
+} // namespace
 } // namespace tessarin::cli
