@@ -1,0 +1,59 @@
+#include "StationList.h"
+
+#include "PinyinInitial.h"
+#include "data/DataFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <string_view>
+
+namespace tessarin::stationinput {
+namespace {
+
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+[[noreturn]] void failToRead(const std::filesystem::path& file, const std::string& reason) {
+    throw StationListError("Could not read the station list '" + file.string() + "': " + reason + ".");
+}
+
+std::vector<std::string> readNames(std::istream& in) {
+    std::vector<std::string> names;
+    std::string line;
+    for (bool firstLine = true; std::getline(in, line); firstLine = false) {
+        if (firstLine && line.starts_with(byteOrderMark))
+            line.erase(0, byteOrderMark.size());
+        if (line.ends_with('\r'))
+            line.pop_back();
+        if (!line.empty())
+            names.push_back(std::move(line));
+    }
+    return names;
+}
+
+} // namespace
+
+StationList::StationList(std::vector<std::string> names) : names_(std::move(names)) {
+    initials_.reserve(names_.size());
+    for (const std::string& name : names_)
+        initials_.push_back(pinyinInitials(name));
+}
+
+StationList StationList::load(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        throw StationListError("Could not find the station list '" + file.string() + "'.");
+    if (std::filesystem::is_directory(file, error))
+        failToRead(file, "it is a folder");
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        failToRead(file, std::strerror(errno));
+    std::vector<std::string> names = readNames(in);
+    if (in.bad())
+        failToRead(file, std::strerror(errno));
+    return StationList(std::move(names));
+}
+
+std::filesystem::path defaultStationListFile() { return data::defaultDataFile().parent_path() / "stations.txt"; }
+
+} // namespace tessarin::stationinput
