@@ -93,13 +93,17 @@ BENCHMARK(RebuildConvertingEachKeystroke)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RebuildFromLoadedInitials)->Unit(benchmark::kMicrosecond);
 
 // The console report, followed by the time of the precomputed rebuild as a
-// fraction of the baseline's.
+// fraction of the baseline's (of their means when the runs are repeated).
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
     }
 
     void Finalize() override {
