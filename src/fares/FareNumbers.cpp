@@ -1,0 +1,25 @@
+#include "FareNumbers.h"
+
+#include "FareError.h"
+#include "data/NumberText.h"
+
+#include <cmath>
+#include <string>
+
+namespace tessarin::fares {
+
+Extended toNumber(std::string_view text, char decimalSeparator) {
+    const auto number = data::parseNumber(text, decimalSeparator);
+    if (!number || !std::isfinite(*number))
+        throw FareError("'" + std::string(text) + "' is not a valid floating point value");
+    return *number;
+}
+
+Extended toWholeNumber(std::string_view text) {
+    const auto number = data::parseInteger(text);
+    if (!number)
+        throw FareError("'" + std::string(text) + "' is not a valid integer value");
+    return static_cast<Extended>(*number);
+}
+
+} // namespace tessarin::fares
