@@ -1,0 +1,15 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace tessarin::skin {
+
+// A stored skin that cannot be read: packed data that is cut short or
+// inconsistent, an archive whose sizes run past its end, a version this
+// program does not know. The message is the one the user reads.
+class SkinFormatError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace tessarin::skin
