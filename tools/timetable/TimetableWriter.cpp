@@ -83,6 +83,13 @@ void TimetableWriter::loadTable(const std::string& table, const std::filesystem:
     }
 }
 
+void TimetableWriter::loadTableArgument(const std::string& tableEqualsFile) {
+    const auto equals = tableEqualsFile.find('=');
+    if (equals == std::string::npos)
+        throw std::runtime_error("expected TABLE=FILE, got " + tableEqualsFile);
+    loadTable(tableEqualsFile.substr(0, equals), tableEqualsFile.substr(equals + 1));
+}
+
 void TimetableWriter::addStop(const StopRow& row) {
     if (!insertStop_)
         insertStop_.emplace(db_.get(), insertStatement("train", {"id", "type", "station", "s_no", "day", "a_time",

@@ -18,12 +18,8 @@ namespace {
 
 void build(const std::filesystem::path& out, const std::vector<std::string>& tables) {
     tessarin::tools::TimetableWriter writer(out);
-    for (const std::string& argument : tables) {
-        const auto equals = argument.find('=');
-        if (equals == std::string::npos)
-            throw std::runtime_error("expected TABLE=FILE, got " + argument);
-        writer.loadTable(argument.substr(0, equals), argument.substr(equals + 1));
-    }
+    for (const std::string& argument : tables)
+        writer.loadTableArgument(argument);
     writer.finish();
 }
 
