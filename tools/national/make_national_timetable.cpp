@@ -9,43 +9,29 @@
 
 #include "SyntheticNetwork.h"
 #include "SyntheticPlan.h"
-#include "TimetableWriter.h"
+#include "TimetableToolMain.h"
 #include "TrainRun.h"
 
-#include <iostream>
 #include <random>
 
 namespace {
 
+using namespace tessarin::tools;
+
 constexpr unsigned seed = 20090719;
 constexpr int trainPairs = 2500;
 
-void build(const std::filesystem::path& out, const std::vector<std::string>& tables) {
-    using namespace tessarin::tools;
+void addNationalTrains(TimetableWriter& writer) {
     std::mt19937 random(seed);
     const std::vector<SyntheticLine> lines = syntheticNetwork(random);
-    TimetableWriter writer(out);
     for (const PlannedTrain& train : syntheticTrains(lines, trainPairs, random)) {
         for (const StopRow& row : stopRows(train))
             writer.addStop(row);
     }
-    for (const std::string& argument : tables)
-        writer.loadTableArgument(argument);
-    writer.finish();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::cerr << "usage: tessarin-make-national-timetable OUT [TABLE=FILE.tsv ...]\n";
-        return 2;
-    }
-    try {
-        build(argv[1], std::vector<std::string>(argv + 2, argv + argc));
-    } catch (const std::exception& error) {
-        std::cerr << "tessarin-make-national-timetable: " << error.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return runTimetableTool("tessarin-make-national-timetable", argc, argv, addNationalTrains);
 }

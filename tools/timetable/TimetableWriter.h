@@ -30,8 +30,8 @@ public:
     // then one row per line (blank lines skipped).
     void loadTable(const std::string& table, const std::filesystem::path& file);
 
-    // The same for an argument "TABLE=FILE.tsv"; throws std::runtime_error
-    // for an argument without "=".
+    // The same for a command-line argument "TABLE=FILE.tsv"; throws
+    // std::runtime_error for an argument without "=".
     void loadTableArgument(const std::string& tableEqualsFile);
 
     // Appends one stop row to `train`.
