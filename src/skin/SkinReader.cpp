@@ -3,9 +3,9 @@
 #include "BuiltInTracks.h"
 #include "DerivedImages.h"
 #include "SkinFormatError.h"
-#include "SystemColours.h"
 #include "TIniText.h"
 #include "data/LatinCase.h"
+#include "widgets/TColor.h"
 
 #include <algorithm>
 #include <array>
@@ -15,6 +15,7 @@ namespace tessarin::skin {
 namespace {
 
 using Slot = SkinColourSlot;
+using widgets::SystemColor;
 
 constexpr std::string_view personality = "Personality";
 
@@ -91,25 +92,25 @@ constexpr std::array<std::pair<std::string_view, int>, 22> fixedFrameCounts{{
 struct ColourKey {
     std::string_view key;
     Slot slot;
-    SystemColour fallback;
+    SystemColor fallback;
 };
 constexpr std::array<ColourKey, 16> colourKeys{{
-    {"WindowText", Slot::WindowText, SystemColour::WindowText},
-    {"TitleTextActive", Slot::TitleTextActive, SystemColour::CaptionText},
-    {"TitleTextNoActive", Slot::TitleTextNoActive, SystemColour::InactiveCaptionText},
-    {"ButtonFace", Slot::ButtonFace, SystemColour::ButtonFace},
-    {"ButtonText", Slot::ButtonText, SystemColour::ButtonText},
-    {"ButtonHilight", Slot::ButtonHilight, SystemColour::ButtonHighlight},
-    {"Buttonlight", Slot::Buttonlight, SystemColour::ButtonHighlight},
-    {"ButtonShadow", Slot::ButtonShadow, SystemColour::ButtonShadow},
-    {"ButtonDkShadow", Slot::ButtonDkShadow, SystemColour::DarkShadow},
-    {"HilightText", Slot::HilightText, SystemColour::HighlightText},
-    {"Hilight", Slot::Hilight, SystemColour::Highlight},
-    {"Menubar", Slot::Menubar, SystemColour::ButtonFace},
-    {"MenuBarText", Slot::MenuBarText, SystemColour::MenuText},
-    {"MenuText", Slot::MenuText, SystemColour::MenuText},
-    {"Menu", Slot::Menu, SystemColour::Menu},
-    {"Scrollbar", Slot::Scrollbar, SystemColour::ScrollBar},
+    {"WindowText", Slot::WindowText, SystemColor::WindowText},
+    {"TitleTextActive", Slot::TitleTextActive, SystemColor::CaptionText},
+    {"TitleTextNoActive", Slot::TitleTextNoActive, SystemColor::InactiveCaptionText},
+    {"ButtonFace", Slot::ButtonFace, SystemColor::BtnFace},
+    {"ButtonText", Slot::ButtonText, SystemColor::BtnText},
+    {"ButtonHilight", Slot::ButtonHilight, SystemColor::BtnHighlight},
+    {"Buttonlight", Slot::Buttonlight, SystemColor::BtnHighlight},
+    {"ButtonShadow", Slot::ButtonShadow, SystemColor::BtnShadow},
+    {"ButtonDkShadow", Slot::ButtonDkShadow, SystemColor::DkShadow3D},
+    {"HilightText", Slot::HilightText, SystemColor::HighlightText},
+    {"Hilight", Slot::Hilight, SystemColor::Highlight},
+    {"Menubar", Slot::Menubar, SystemColor::BtnFace},
+    {"MenuBarText", Slot::MenuBarText, SystemColor::MenuText},
+    {"MenuText", Slot::MenuText, SystemColor::MenuText},
+    {"Menu", Slot::Menu, SystemColor::Menu},
+    {"Scrollbar", Slot::Scrollbar, SystemColor::ScrollBar},
 }};
 
 // Sections named "BUTTON..." that are not caption buttons.
@@ -210,7 +211,7 @@ void SkinReader::readColours() {
     for (const ColourKey& key : colourKeys) {
         const int slot = static_cast<int>(key.slot);
         const QColor fallback =
-            key.slot == Slot::Menubar ? colours[Slot::ButtonFace] : systemColour(key.fallback);
+            key.slot == Slot::Menubar ? colours[Slot::ButtonFace] : widgets::classicSystemColor(key.fallback);
         const auto rgb = ini_.readColour("Colours", key.key);
         colours.values[slot] = rgb ? toColour(*rgb) : fallback;
         colours.given[slot] = rgb.has_value();
@@ -219,7 +220,7 @@ void SkinReader::readColours() {
     for (const std::string& section : ini_.sectionNames()) {
         const std::string upper = data::upperLatin(section);
         if (upper.starts_with("COLOUR") && upper != "COLOURS")
-            skin_.colourList.push_back(colour(section, "color", systemColour(SystemColour::WindowText)));
+            skin_.colourList.push_back(colour(section, "color", widgets::classicSystemColor(SystemColor::WindowText)));
     }
     for (int i = 0; i < 10; ++i)
         skin_.customColours[i] = colour("Customcolors", "Color" + std::to_string(i), Qt::white);

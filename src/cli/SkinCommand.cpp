@@ -1,0 +1,91 @@
+// skin [FILE]: unpacks the stored skin, or the packed skin in FILE (its
+// unpacked size, then the packed bits), reads its archive and definition, and
+// prints the archive version, the unpacked size, one line per archive entry,
+// the frame a captioned window gets, and the colours of the "Colours" section.
+
+#include "Commands.h"
+#include "data/LatinCase.h"
+#include "skin/BitmapSize.h"
+#include "skin/SkinArchive.h"
+#include "skin/SkinFormatError.h"
+#include "skin/SkinStreamProperty.h"
+#include "skin/SkinUnpacker.h"
+#include "skin/StoredSkin.h"
+#include "skin/TIniText.h"
+#include "skin/WindowBorders.h"
+
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <set>
+
+namespace tessarin::cli {
+namespace {
+
+using namespace tessarin::skin;
+
+std::vector<std::uint8_t> packedSkin(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) {
+        const auto packed = packedSkinOf(storedSkinStream());
+        if (!packed)
+            throw SkinFormatError("No skin is stored");
+        return {packed->begin(), packed->end()};
+    }
+    std::ifstream in(arguments[0], std::ios::binary);
+    if (!in)
+        throw SkinFormatError("Cannot read the skin file " + arguments[0]);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TIniText definitionOf(const SkinArchive& archive) {
+    const SkinArchiveEntry* definition = archive.definition();
+    if (!definition)
+        throw SkinFormatError("Skin archive: no definition text (an \".ini\" entry)");
+    const auto text = archive.contents(*definition);
+    return TIniText(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+}
+
+FrameSizes captionedFrame(const SkinArchive& archive, const TIniText& definition) {
+    std::array<BorderImage, 4> images;
+    for (BorderSide side : borderSides) {
+        const auto border = readWindowBorder(definition, side);
+        if (!border)
+            continue;
+        const auto size = bitmapSize(archive.bitmapFile(border->image)).value_or(BitmapSize{});
+        images[static_cast<int>(side)] = {size.width, size.height, border->frameCount};
+    }
+    return frameSizesOf(images);
+}
+
+void printColours(std::ostream& out, const TIniText& definition) {
+    std::set<std::string> printed;
+    for (const TIniText::Entry& entry : definition.entries("Colours")) {
+        const auto colour = definition.readColour("Colours", entry.key);
+        if (!colour || !printed.insert(data::upperLatin(entry.key)).second)
+            continue;
+        out << "colour " << entry.key << ' ' << int(colour->red) << ' ' << int(colour->green) << ' '
+            << int(colour->blue) << '\n';
+    }
+}
+
+int runSkinCommand(CliContext& context) {
+    if (context.arguments().size() > 1) {
+        context.err() << "usage: tessarin-cli skin [FILE]\n";
+        return exitError;
+    }
+    const SkinArchive archive(unpackSkin(packedSkin(context.arguments())));
+    const TIniText definition = definitionOf(archive);
+    std::ostream& out = context.out();
+    out << "version " << archive.version() << '\n' << "unpacked " << archive.size() << '\n';
+    for (const SkinArchiveEntry& entry : archive.entries())
+        out << "entry " << entry.name << ' ' << entry.size << '\n';
+    const FrameSizes frame = captionedFrame(archive, definition);
+    out << "frame " << frame.left << ' ' << frame.top << ' ' << frame.right << ' ' << frame.bottom << '\n';
+    printColours(out, definition);
+    return exitOk;
+}
+
+const CommandRegistration registration({"skin", "skin [FILE]", runSkinCommand});
+
+} // namespace
+} // namespace tessarin::cli
