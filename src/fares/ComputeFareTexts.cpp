@@ -1,6 +1,5 @@
 #include "ComputeFareTexts.h"
 
-#include "FareScale.h"
 #include "MultipleUnitFares.h"
 #include "TableDrivenFares.h"
 
@@ -9,8 +8,7 @@ namespace tessarin::fares {
 FareTexts ComputeFareTexts(data::Connection& connection, const FareInputs& inputs, char decimalSeparator) {
     if (inputs.type == multipleUnitType)
         return multipleUnitFareTexts(inputs, decimalSeparator);
-    FareScale scale(connection, decimalSeparator);
-    return tableDrivenFareTexts(scale, inputs, decimalSeparator);
+    return tableDrivenFareTexts(connection, inputs, decimalSeparator);
 }
 
 } // namespace tessarin::fares

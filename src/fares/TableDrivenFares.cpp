@@ -22,8 +22,9 @@ BaseFare roundedBaseFare(const std::optional<double>& baseFare) {
 
 } // namespace
 
-FareTexts tableDrivenFareTexts(FareScale& scale, const FareInputs& inputs, char decimalSeparator) {
+FareTexts tableDrivenFareTexts(data::Connection& connection, const FareInputs& inputs, char decimalSeparator) {
     const Extended d = storedAsDouble(toNumber(inputs.distance, decimalSeparator));
+    FareScale scale(connection, decimalSeparator);
     const double chargedDistance = scale.ChargedDistanceFor(static_cast<double>(d));
     const BaseFare fare = roundedBaseFare(scale.BaseFareFor(static_cast<double>(d), chargedDistance));
     const TypeRule& rule = typeRuleFor(inputs.type);
