@@ -11,6 +11,8 @@ DataSource::DataSource(DataSet* dataSet) { setDataSet(dataSet); }
 DataSource::~DataSource() {
     if (dataSet_)
         dataSet_->removeObserver(this);
+    // Grids that outlive the source must let go of it.
+    notify(DataSetEvent::Destroyed);
 }
 
 void DataSource::setDataSet(DataSet* dataSet) {

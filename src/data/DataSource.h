@@ -10,7 +10,7 @@ class DataSet;
 
 // Presents one data set to any number of grids (ds1): it passes on every
 // event of its data set, and tells its observers Opened or Closed when it is
-// pointed at another data set.
+// pointed at another data set, and Destroyed when it goes away itself.
 class DataSource : private DataSetObserver {
 public:
     explicit DataSource(DataSet* dataSet = nullptr);
