@@ -73,7 +73,7 @@ constexpr std::array<Recipe, 29> elementRecipes{{
 }};
 
 // Frame counts the skin fixes whatever the definition says.
-constexpr std::array<std::pair<std::string_view, int>, 22> fixedFrameCounts{{
+constexpr std::array<std::pair<std::string_view, int>, 24> fixedFrameCounts{{
     {"Buttons", 5},          {"MenuBar", 2},
     {"GroupBoxEdge", 2},     {"ToolBars", 5},
     {"Tabs", 5},             {"ExtraImages", 5},
@@ -85,6 +85,7 @@ constexpr std::array<std::pair<std::string_view, int>, 22> fixedFrameCounts{{
     {"StatusBarEdges", 3},   {"ComboButton", 4},
     {"SunkEdge", 4},         {"HorzScroll", 4},
     {"VertScroll", 4},       {"Scrollbar", 23},
+    {"UpDown.Horz", 8},      {"UpDown.Vert", 8},
 }};
 
 // The colour slots of section "Colours", in reading order, with their
