@@ -1,0 +1,95 @@
+// tessarin-cli skin [FILE], run as a user runs it.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun runCli(const std::string& arguments) {
+    const fs::path errFile = fs::temp_directory_path() / ("skin-command-" + std::to_string(::getpid()) + ".err");
+    const std::string command = std::string(std::getenv("TESSARIN_BIN_DIR")) + "/tessarin-cli skin " + arguments +
+                                " 2>" + errFile.string();
+    CliRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    while (const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        run.out.append(buffer.data(), read);
+    run.status = WEXITSTATUS(::pclose(pipe));
+    std::ifstream err(errFile);
+    run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+    fs::remove(errFile);
+    return run;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+const fs::path packedSkinFile = fs::path(TESSARIN_SKIN_DIR) / "metallic.skin";
+
+TEST(SkinCommand, DescribesTheStoredSkin) {
+    const CliRun run = runCli("");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 2u + 41u + 1u + 13u);
+    EXPECT_EQ(lines[0], "version 50000");
+    EXPECT_TRUE(lines[1].starts_with("unpacked "));
+    EXPECT_TRUE(lines[2].starts_with("entry metallic.ini "));
+    EXPECT_EQ(lines[3], "entry topborder.bmp 10806");
+    EXPECT_TRUE(lines[39].starts_with("entry mtrack v.bmp "));
+    EXPECT_TRUE(lines[42].starts_with("entry mainmenubar.bmp "));
+    EXPECT_EQ(lines[43], "frame 5 28 5 5");
+    EXPECT_EQ(lines[44], "colour ButtonFace 146 164 230");
+    EXPECT_EQ(lines[45], "colour Window 255 255 255");
+    EXPECT_EQ(lines.back(), "colour TitleTextNoActive 162 161 161");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(SkinCommand, ReadsAPackedSkinFileLikeTheStoredSkin) {
+    const CliRun stored = runCli("");
+    const CliRun file = runCli("'" + packedSkinFile.string() + "'");
+    EXPECT_EQ(file.status, 0) << file.err;
+    EXPECT_EQ(file.out, stored.out);
+}
+
+TEST(SkinCommand, FailsOnDamagedOrMissingFiles) {
+    const fs::path cut = fs::temp_directory_path() / ("skin-command-" + std::to_string(::getpid()) + ".skin");
+    {
+        std::ifstream in(packedSkinFile, std::ios::binary);
+        std::string bytes(std::istreambuf_iterator<char>(in), {});
+        std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 3);
+    }
+    for (const auto& [arguments, message] :
+         {std::pair{"'" + cut.string() + "'", "Skin unpacking: the packed data ends after"},
+          std::pair{std::string("/no/such/file.skin"), "Cannot read the skin file /no/such/file.skin"}}) {
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        EXPECT_TRUE(run.err.starts_with(message)) << run.err;
+    }
+    fs::remove(cut);
+}
+
+} // namespace
