@@ -86,7 +86,7 @@ TFont TDataGrid::Font() const { return TFont{font(), fontColor_}; }
 
 void TDataGrid::setFont(const TFont& font) {
     fontColor_ = font.color;
-    QWidget::setFont(font.font); // lays out again through the font change
+    QWidget::setFont(font.font); // lays out again when the font itself changes
     update();
 }
 

@@ -174,17 +174,10 @@ const QImage& TImgControl::pictureToShow() const {
     return ImgNormal();
 }
 
-void TImgControl::paintEvent(QPaintEvent*) {
-    takeManagerPictures();
-    fillEmptyPicturesFromNormal();
-    const QImage& picture = pictureToShow();
-    if (picture.isNull())
-        return;
-
-    const QFontMetrics metrics(font());
+ImgPlacement TImgControl::placement(QSize picture, const QFontMetrics& metrics) const {
     ImgPlacementInput input;
     input.control = size();
-    input.picture = picture.size();
+    input.picture = picture;
     input.caption = QSize(metrics.horizontalAdvance(caption_), metrics.height());
     input.hasCaption = !caption_.isEmpty();
     input.layout = layout_;
@@ -192,8 +185,17 @@ void TImgControl::paintEvent(QPaintEvent*) {
     input.state = state_;
     input.enterOffset = enterOffset_;
     input.downOffset = downOffset_;
-    const ImgPlacement at = placeImgAndCaption(input);
+    return placeImgAndCaption(input);
+}
 
+void TImgControl::paintEvent(QPaintEvent*) {
+    takeManagerPictures();
+    fillEmptyPicturesFromNormal();
+    const QImage& picture = pictureToShow();
+    if (picture.isNull())
+        return; // not even the caption
+    const QFontMetrics metrics(font());
+    const ImgPlacement at = placement(picture.size(), metrics);
     QPainter painter(this);
     painter.drawImage(at.picture, picture);
     painter.setFont(font());

@@ -3,6 +3,7 @@
 #include "ImgPlacement.h"
 #include "TImgManager.h"
 
+#include <QFontMetrics>
 #include <QPointer>
 #include <QWidget>
 
@@ -92,6 +93,7 @@ private:
     void takeManagerPictures();
     void fillEmptyPicturesFromNormal();
     const QImage& pictureToShow() const;
+    ImgPlacement placement(QSize picture, const QFontMetrics& metrics) const;
 
     QString caption_;
     ImgSet pictures_;
