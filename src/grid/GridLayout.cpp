@@ -1,7 +1,6 @@
 #include "GridLayout.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace tessarin::grid {
 
@@ -9,12 +8,15 @@ int GridLayout::capacity() const {
     return std::max(1, (clientSize_.height() - dataTop()) / (rowHeight_ + 1));
 }
 
-int GridLayout::columnLeft(int column) const {
-    int x = 0;
-    for (int c = std::min(column, leftColumn_); c < std::max(column, leftColumn_); ++c)
-        x += widths_[static_cast<std::size_t>(c)] + 1;
-    return column >= leftColumn_ ? x : -x;
+void GridLayout::setColumnWidths(std::vector<int> widths) {
+    widths_ = std::move(widths);
+    lefts_.assign(1, 0);
+    for (const int width : widths_)
+        lefts_.push_back(lefts_.back() + width + 1);
+    leftColumn_ = std::min(leftColumn_, std::max(0, columnCount() - 1));
 }
+
+void GridLayout::setLeftColumn(int column) { leftColumn_ = std::clamp(column, 0, std::max(0, columnCount() - 1)); }
 
 int GridLayout::lastColumnInSight() const {
     int last = leftColumn_ - 1;
@@ -61,10 +63,7 @@ GridHit GridLayout::hitTest(QPoint point) const {
     return {GridHit::Data, row, column};
 }
 
-bool GridLayout::columnsFit() const {
-    const int total = std::accumulate(widths_.begin(), widths_.end(), 0, [](int sum, int w) { return sum + w + 1; });
-    return total <= clientSize_.width();
-}
+bool GridLayout::columnsFit() const { return lefts_.back() <= clientSize_.width(); }
 
 int GridLayout::maxLeftColumn() const {
     int rest = 0;

@@ -28,10 +28,10 @@ public:
     void setTitleHeight(int height) { titleHeight_ = height; }
     void setRowHeight(int height) { rowHeight_ = height; }
     // Widths of the columns the grid shows, in display order.
-    void setColumnWidths(std::vector<int> widths) { widths_ = std::move(widths); }
+    void setColumnWidths(std::vector<int> widths);
     void setClientSize(QSize size) { clientSize_ = size; }
     // The first column in sight (the horizontal scroll position).
-    void setLeftColumn(int column) { leftColumn_ = column; }
+    void setLeftColumn(int column);
     // Data rows drawn: the records in the window, or the one blank row.
     void setRowCount(int rows) { rowCount_ = rows; }
 
@@ -52,7 +52,7 @@ public:
     int rowsBottom() const { return rowTop(rowCount_); }
 
     // Left edge of a column's cell (negative for columns scrolled out).
-    int columnLeft(int column) const;
+    int columnLeft(int column) const { return lefts_[static_cast<std::size_t>(column)] - lefts_[leftIndex()]; }
     // The column's line, right of its cell.
     int columnLine(int column) const { return columnLeft(column) + widths_[static_cast<std::size_t>(column)]; }
     // Right of the last column's line.
@@ -78,10 +78,14 @@ public:
 
 private:
     int columnOfX(int x) const;
+    std::size_t leftIndex() const { return static_cast<std::size_t>(leftColumn_); }
 
     int titleHeight_ = 0;
     int rowHeight_ = 0;
     std::vector<int> widths_;
+    // Left edges of the columns, and after the last one, counted from the
+    // first column's left edge.
+    std::vector<int> lefts_{0};
     QSize clientSize_;
     int leftColumn_ = 0;
     int rowCount_ = 1;

@@ -47,7 +47,8 @@ void GridPainter::paintLines() {
 void GridPainter::paintTitleCells() {
     if (layout_.titleHeight() <= 0)
         return;
-    for (int c = layout_.leftColumn(); c <= layout_.lastColumnInSight(); ++c) {
+    const int last = layout_.lastColumnInSight();
+    for (int c = layout_.leftColumn(); c <= last; ++c) {
         if (dirty_.intersects(layout_.titleCell(c)))
             paintTitleCell(c);
     }
@@ -72,8 +73,9 @@ void GridPainter::paintTitleCell(int column) {
 }
 
 void GridPainter::paintDataCells() {
+    const int last = layout_.lastColumnInSight();
     for (int r = 0; r < layout_.rowCount(); ++r) {
-        for (int c = layout_.leftColumn(); c <= layout_.lastColumnInSight(); ++c) {
+        for (int c = layout_.leftColumn(); c <= last; ++c) {
             if (dirty_.intersects(layout_.dataCell(r, c)))
                 paintDataCell(r, c);
         }
