@@ -24,7 +24,6 @@ public:
     bool contains(Enum member) const { return bits_.test(static_cast<std::size_t>(member)); }
     void insert(Enum member) { bits_.set(static_cast<std::size_t>(member)); }
     void remove(Enum member) { bits_.reset(static_cast<std::size_t>(member)); }
-    unsigned long bits() const { return bits_.to_ulong(); }
 
     friend bool operator==(const EnumSet&, const EnumSet&) = default;
 

@@ -11,7 +11,7 @@ namespace {
 
 using data::equalsIgnoringLatinCase;
 
-bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' ' || c == '\x7f'; }
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlankOrControl(text.front()))

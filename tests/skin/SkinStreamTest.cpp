@@ -1,6 +1,7 @@
 // The SkinStream form property, the border keys and the bitmap header that
 // give a window's frame.
 
+#include "SizePrefix.h"
 #include "SkinFixtures.h"
 #include "skin/BitmapSize.h"
 #include "skin/SkinFormatError.h"
@@ -12,11 +13,8 @@
 namespace tessarin::skin {
 namespace {
 
-std::vector<std::uint8_t> property(std::int32_t count, std::vector<std::uint8_t> bytes) {
-    const auto value = static_cast<std::uint32_t>(count);
-    bytes.insert(bytes.begin(), {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                                 static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
-    return bytes;
+std::vector<std::uint8_t> property(std::int32_t count, const std::vector<std::uint8_t>& bytes) {
+    return tools::prefixed(static_cast<std::uint32_t>(count), bytes);
 }
 
 TEST(SkinStreamProperty, HoldsTheCountedBytesOrNoSkin) {

@@ -2,6 +2,7 @@
 // outside the data.
 
 #include "SkinFixtures.h"
+#include "SizePrefix.h"
 #include "SkinPacker.h"
 #include "skin/SkinFormatError.h"
 #include "skin/SkinUnpacker.h"
@@ -14,12 +15,6 @@ namespace tessarin::skin {
 namespace {
 
 using testing::bytesOf;
-
-std::vector<std::uint8_t> withSize(std::uint32_t size, std::vector<std::uint8_t> stream) {
-    stream.insert(stream.begin(), {static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
-                                   static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)});
-    return stream;
-}
 
 struct DamagedCase {
     const char* name;
@@ -47,8 +42,8 @@ std::vector<std::uint8_t> storedCutBy(std::size_t bytes) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedPackedSkin,
     ::testing::Values(DamagedCase{"NoSize", {1, 2, 3}, "too short to hold its unpacked size"},
-                      DamagedCase{"SizeBeyondTheData", withSize(0xFFFFFFFF, bytesOf("abcdefgh")), "more than 8 packed"},
-                      DamagedCase{"SizeWithoutData", withSize(1, {}), "more than 0 packed"},
+                      DamagedCase{"SizeBeyondTheData", tools::prefixed(0xFFFFFFFF, bytesOf("abcdefgh")), "more than 8 packed"},
+                      DamagedCase{"SizeWithoutData", tools::prefixed(1, {}), "more than 0 packed"},
                       DamagedCase{"LastByteMissing", storedCutBy(1), "the packed data ends after"},
                       DamagedCase{"HalfMissing", storedCutBy(testing::storedPackedSkin().size() / 2),
                                   "the packed data ends after"}),

@@ -1,6 +1,7 @@
 // The skin component: its settings, the stored skin read when the main
 // window sets it up, and failures that leave it without a skin.
 
+#include "SizePrefix.h"
 #include "SkinPacker.h"
 #include "SkinTestArchive.h"
 #include "skin/MainWindowSkin.h"
@@ -20,11 +21,7 @@ namespace {
 using enum TSkinControlKind;
 
 std::vector<std::uint8_t> propertyOf(const std::vector<std::uint8_t>& packed) {
-    const auto count = static_cast<std::uint32_t>(packed.size());
-    std::vector<std::uint8_t> property{static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(count >> 8),
-                                       static_cast<std::uint8_t>(count >> 16), static_cast<std::uint8_t>(count >> 24)};
-    property.insert(property.end(), packed.begin(), packed.end());
-    return property;
+    return tools::prefixed(static_cast<std::uint32_t>(packed.size()), packed);
 }
 
 TEST(TSkinComponent, StartsWithTheDefaultsAndNoSkin) {

@@ -22,7 +22,6 @@ namespace palette {
 inline const QColor buttonFace(146, 164, 230);
 inline const QColor hilight(178, 180, 191);
 inline const QColor shadow(157, 157, 161);
-inline const QColor darkShadow(113, 111, 100);
 inline const QColor white(255, 255, 255);
 inline const QColor black(0, 0, 0);
 inline const QColor scrollbar(212, 208, 200);

@@ -1,14 +1,8 @@
 #include "SkinArchiveWriter.h"
 
+#include "SizePrefix.h"
+
 namespace tessarin::skin::tools {
-namespace {
-
-void appendUint32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
-
-} // namespace
 
 std::vector<std::uint8_t> writeSkinArchive(const std::vector<ArchiveFile>& files, int version,
                                            std::size_t skippedBlock) {

@@ -1,5 +1,7 @@
 #include "SkinPacker.h"
 
+#include "SizePrefix.h"
+
 #include "skin/AdaptiveHuffmanTree.h"
 #include "skin/PositionCodes.h"
 
@@ -151,9 +153,8 @@ void Encoder::run() {
 } // namespace
 
 std::vector<std::uint8_t> packSkin(std::span<const std::uint8_t> data) {
-    const auto size = static_cast<std::uint32_t>(data.size());
-    std::vector<std::uint8_t> out{static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
-                                  static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)};
+    std::vector<std::uint8_t> out;
+    appendUint32(out, static_cast<std::uint32_t>(data.size()));
     Encoder(data, out).run();
     return out;
 }

@@ -7,11 +7,12 @@
 //   OUTDIR/metallic.skin   the packed skin (unpacked size, then the bit stream)
 //   SOURCE                 the C++ source that embeds the SkinStream property
 
+#include "ArtworkPainting.h"
 #include "EmbeddedSource.h"
+#include "SizePrefix.h"
 #include "SkinArchiveWriter.h"
 #include "SkinArtwork.h"
 #include "SkinPacker.h"
-#include "ArtworkPainting.h"
 
 #include <exception>
 #include <filesystem>
@@ -48,15 +49,6 @@ std::vector<ArchiveFile> skinFiles(const fs::path& definition) {
     return files;
 }
 
-// The form property: the packed skin's byte count, then its bytes.
-std::vector<std::uint8_t> skinStreamProperty(const std::vector<std::uint8_t>& packed) {
-    const auto count = static_cast<std::uint32_t>(packed.size());
-    std::vector<std::uint8_t> property{static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(count >> 8),
-                                       static_cast<std::uint8_t>(count >> 16), static_cast<std::uint8_t>(count >> 24)};
-    property.insert(property.end(), packed.begin(), packed.end());
-    return property;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -72,7 +64,8 @@ int main(int argc, char** argv) {
             writeFile(outDir / "metallic" / file.name, file.contents);
         const auto packed = packSkin(writeSkinArchive(files, archiveVersion, archiveSkippedBlock));
         writeFile(outDir / "metallic.skin", packed);
-        writeStoredSkinSource(argv[3], skinStreamProperty(packed));
+        // The form property: the packed skin's byte count, then its bytes.
+        writeStoredSkinSource(argv[3], prefixed(static_cast<std::uint32_t>(packed.size()), packed));
     } catch (const std::exception& error) {
         std::cerr << "tessarin-make-skin: " << error.what() << '\n';
         return 1;
