@@ -57,6 +57,12 @@ std::optional<std::string> Statement::columnText(int column) const {
     return std::string(text ? text : "", static_cast<std::size_t>(size));
 }
 
+std::string_view Statement::columnView(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(handle_.get(), column));
+    return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(handle_.get(), column)))
+                : std::string_view();
+}
+
 std::string Statement::originTable(int column) const {
     const char* name = sqlite3_column_table_name(handle_.get(), column);
     return name ? name : "";

@@ -28,6 +28,10 @@ public:
     std::string columnName(int column) const;
     // The column's value as text; nullopt for SQL NULL.
     std::optional<std::string> columnText(int column) const;
+    // The column's value as text without a copy, valid until the next step or
+    // reset; "" for SQL NULL. For reading many rows where most texts are only
+    // looked at.
+    std::string_view columnView(int column) const;
     // The table a result column was read from, empty for an expression.
     std::string originTable(int column) const;
     std::string originColumn(int column) const;

@@ -30,6 +30,8 @@ void TemporaryTimetable::insert(const std::string& table, const std::string& col
     sqlite3* raw = nullptr;
     sqlite3_open(file_.c_str(), &raw);
     data::DatabaseHandle db(raw);
+    // One transaction for all rows: a commit per row waits for the disk each time.
+    sqlite3_exec(db.get(), "begin", nullptr, nullptr, nullptr);
     for (const auto& row : rows) {
         std::string marks;
         for (std::size_t i = 0; i < row.size(); ++i)
@@ -38,6 +40,7 @@ void TemporaryTimetable::insert(const std::string& table, const std::string& col
         statement.bind(row);
         statement.run();
     }
+    sqlite3_exec(db.get(), "commit", nullptr, nullptr, nullptr);
 }
 
 void TemporaryTimetable::addStops(const std::vector<std::vector<std::string>>& rows) {

@@ -1,0 +1,174 @@
+// Each query end to end (statements, completion pass, result set ready) on
+// the national-size timetable, for typical inputs: the two big cities with
+// the most trains between them, the train number "1" that half the trains
+// contain, and the biggest city's stations. Each is measured against the
+// literal pipeline (LiteralPipelines.h) on a copy of the same file in the same
+// run; the ratios follow the runs.
+//
+// The copies lie in TESSARIN_BENCH_DIR, or in the temporary folder. On a
+// memory-backed folder (/dev/shm) the figures are the queries' own work; on a
+// disk, every commit also waits for the disk, once per query here and once per
+// statement in the literal pipeline.
+
+#include "LiteralPipelines.h"
+#include "data/Connection.h"
+#include "data/Query.h"
+#include "queries/StationQuery.h"
+#include "queries/StationToStationQuery.h"
+#include "queries/TrainNumberQuery.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <map>
+
+namespace tessarin::queries {
+namespace {
+
+const std::string bigCity = "东华";
+const std::string otherBigCity = "顺高";
+const std::string trainText = "1";
+const std::string bigStation = "东华";
+
+// Two copies of the national timetable, one for the queries and one for the
+// literal pipeline, made once and removed at the end of the run.
+class BenchFiles {
+public:
+    BenchFiles() {
+        const char* folder = std::getenv("TESSARIN_BENCH_DIR");
+        std::string pattern =
+            ((folder ? std::filesystem::path(folder) : std::filesystem::temp_directory_path()) / "tessarin-bench-XXXXXX")
+                .string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a folder for the benchmark files");
+        folder_ = pattern;
+        std::filesystem::copy_file(TESSARIN_NATIONAL_TIMETABLE, timetable());
+        std::filesystem::copy_file(TESSARIN_NATIONAL_TIMETABLE, literalCopy());
+    }
+    ~BenchFiles() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    std::filesystem::path timetable() const { return folder_ / "national.mdb"; }
+    std::filesystem::path literalCopy() const { return folder_ / "national-literal.mdb"; }
+
+private:
+    std::filesystem::path folder_;
+};
+
+const BenchFiles& benchFiles() {
+    static const BenchFiles files;
+    return files;
+}
+
+using Pipeline = std::function<QueryOutcome(data::Connection&, data::Query&)>;
+using LiteralPipeline = std::function<QueryOutcome(data::Connection&)>;
+
+int resultRows(data::Connection& connection) {
+    data::Query count(connection);
+    count.setStatement("select count(*) from train_tmp");
+    count.open();
+    return std::stoi(count.text(0, 0));
+}
+
+void runPipeline(benchmark::State& state, const Pipeline& pipeline) {
+    data::Connection connection(benchFiles().timetable());
+    data::Query qry4(connection);
+    for (auto _ : state) {
+        if (!pipeline(connection, qry4).shown())
+            state.SkipWithError("the query found nothing");
+        benchmark::DoNotOptimize(qry4.recordCount());
+    }
+    state.counters["rows"] = resultRows(connection);
+}
+
+void runLiteralPipeline(benchmark::State& state, const LiteralPipeline& pipeline) {
+    data::Connection connection(benchFiles().literalCopy());
+    dropIndexes(connection);
+    for (auto _ : state) {
+        if (!pipeline(connection).shown())
+            state.SkipWithError("the query found nothing");
+    }
+    state.counters["rows"] = resultRows(connection);
+}
+
+void StationToStation(benchmark::State& state) {
+    runPipeline(state, [](data::Connection& con, data::Query& qry4) {
+        return queryStationToStation(con, qry4, bigCity, otherBigCity);
+    });
+}
+void StationToStationLiteral(benchmark::State& state) {
+    runLiteralPipeline(state, [](data::Connection& con) { return literalStationToStation(con, bigCity, otherBigCity); });
+}
+void TrainNumber(benchmark::State& state) {
+    runPipeline(state, [](data::Connection& con, data::Query& qry4) { return queryTrainNumber(con, qry4, trainText); });
+}
+void TrainNumberLiteral(benchmark::State& state) {
+    runLiteralPipeline(state, [](data::Connection& con) { return literalTrainNumber(con, trainText); });
+}
+void Station(benchmark::State& state) {
+    runPipeline(state, [](data::Connection& con, data::Query& qry4) { return queryStation(con, qry4, bigStation); });
+}
+void StationLiteral(benchmark::State& state) {
+    runLiteralPipeline(state, [](data::Connection& con) { return literalStation(con, bigStation); });
+}
+
+constexpr int repetitions = 5;
+
+BENCHMARK(StationToStation)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+BENCHMARK(StationToStationLiteral)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(TrainNumber)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+BENCHMARK(TrainNumberLiteral)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(Station)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
+BENCHMARK(StationLiteral)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The console report, followed by each query's medians and its means as a
+// fraction of the literal pipeline's, in real time and in CPU time.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const std::string& name = run.run_name.function_name;
+            if (run.aggregate_name == "mean" || (run.run_type == Run::RT_Iteration && run.repetitions <= 1))
+                means_[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+            if (run.aggregate_name == "median")
+                medians_[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        }
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        for (const auto& [name, median] : medians_) {
+            const auto literal = means_.find(name + "Literal");
+            if (literal == means_.end())
+                continue;
+            const Times& mean = means_[name];
+            std::cout << name << ": median " << median.real << " ms (CPU " << median.cpu << " ms); literal pipeline "
+                      << literal->second.real << " ms (CPU " << literal->second.cpu << " ms); faster by "
+                      << literal->second.real / mean.real << " times (CPU " << literal->second.cpu / mean.cpu
+                      << " times)\n";
+        }
+    }
+
+private:
+    struct Times {
+        double real = 0;
+        double cpu = 0;
+    };
+    std::map<std::string, Times> means_;
+    std::map<std::string, Times> medians_;
+};
+
+} // namespace
+} // namespace tessarin::queries
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    tessarin::queries::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+}

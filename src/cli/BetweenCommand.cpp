@@ -1,0 +1,28 @@
+// between FROM TO: the station-to-station query, printed in the columns of
+// the station-to-station page's grid.
+
+#include "Commands.h"
+#include "ResultQueryCommand.h"
+#include "queries/StationToStationQuery.h"
+
+namespace tessarin::cli {
+namespace {
+
+constexpr std::string_view usage = "between FROM TO";
+
+int runBetweenCommand(CliContext& context) {
+    static const ResultQueryCommand command{
+        usage,
+        2,
+        {"id", "start_s", "end_s", "type", "s_station", "s_tm", "e_station", "e_tm", "during_tm", "during_s_no",
+         "Train_Price"},
+        [](data::Connection& connection, data::Query& qry4, const std::vector<std::string>& arguments) {
+            return queries::queryStationToStation(connection, qry4, arguments[0], arguments[1]);
+        }};
+    return runResultQueryCommand(context, command);
+}
+
+const CommandRegistration registration({"between", usage, runBetweenCommand});
+
+} // namespace
+} // namespace tessarin::cli

@@ -1,0 +1,26 @@
+#include "ResultQueryCommand.h"
+
+#include "TablePrinter.h"
+#include "data/Query.h"
+
+#include <ostream>
+
+namespace tessarin::cli {
+
+int runResultQueryCommand(CliContext& context, const ResultQueryCommand& command) {
+    if (context.arguments().size() != command.argumentCount) {
+        context.err() << "usage: tessarin-cli " << command.usage << '\n';
+        return exitError;
+    }
+    data::Connection& connection = context.connection();
+    data::Query qry4(connection);
+    const queries::QueryOutcome outcome = command.run(connection, qry4, context.arguments());
+    if (outcome.notice) {
+        context.err() << *outcome.notice << '\n';
+        return exitNothing;
+    }
+    printDataSet(context.out(), qry4, command.columns);
+    return exitOk;
+}
+
+} // namespace tessarin::cli

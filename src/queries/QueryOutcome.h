@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessarin::queries {
+
+// The caption of the message box in which the window tells a query's notice.
+inline constexpr std::string_view noticeCaption = "提示";
+
+// What a query leaves for its caller to tell the user. Without a notice the
+// query's rows are on the result set. With one (an input left empty, or
+// nothing found) the result set and train_tmp are as they were, and the
+// caller shows the text in a "提示" box (the command line prints it).
+struct QueryOutcome {
+    std::optional<std::string> notice;
+
+    bool shown() const noexcept { return !notice; }
+};
+
+} // namespace tessarin::queries

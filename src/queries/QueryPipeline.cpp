@@ -1,0 +1,29 @@
+#include "QueryPipeline.h"
+
+#include "CompleteResults.h"
+#include "data/Connection.h"
+#include "data/Query.h"
+#include "data/Transaction.h"
+
+namespace tessarin::queries {
+
+QueryOutcome runResultQuery(data::Connection& connection, data::Query& qry4, const ResultQuery& query) {
+    data::Transaction transaction(connection);
+    connection.execute("delete from train_tmp");
+    const FoundRows found = query.find(connection);
+    insertResultRows(connection, found.pairs);
+    if (!CompleteResults(connection, found.routeEnds, query.dash))
+        return {std::string(query.emptyMessage)};
+    // Committed before the result set is read, so that the grid never shows
+    // rows that a failed commit would take back out of train_tmp.
+    transaction.commit();
+    openResultSet(qry4);
+    return {};
+}
+
+void openResultSet(data::Query& qry4) {
+    qry4.setStatement("select * from train_tmp order by s_tm collate nocase, rowid");
+    qry4.open();
+}
+
+} // namespace tessarin::queries

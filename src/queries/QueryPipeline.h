@@ -1,0 +1,49 @@
+#pragma once
+
+#include "QueryOutcome.h"
+#include "ResultRows.h"
+#include "RouteEnds.h"
+#include "RunningTime.h"
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace tessarin::data {
+class Connection;
+class Query;
+} // namespace tessarin::data
+
+namespace tessarin::queries {
+
+// What one query finds: its result rows as pairs of stops, in the order they
+// are written, and the route ends of their trains.
+struct FoundRows {
+    std::vector<StopPair> pairs;
+    RouteEnds routeEnds;
+};
+
+// How one query finds its rows and completes them.
+struct ResultQuery {
+    std::function<FoundRows(data::Connection&)> find;
+    DashDeparture dash = DashDeparture::Convert;
+    // The notice when the query finds nothing.
+    std::string_view emptyMessage;
+};
+
+// Runs a query as every query page does: empties train_tmp, writes the rows
+// found, runs the completion pass and reopens the result set `qry4` (a query
+// on `connection`) on "select * from train_tmp order by s_tm", positioned on
+// the first row. train_tmp is replaced in one transaction, committed only when
+// there are rows to show: a query that finds nothing or fails leaves the
+// previous rows in train_tmp, consistent with the grid that still shows them,
+// and `qry4` untouched; another process never sees half a result. Errors
+// propagate; only a failure of the final reopening can leave `qry4` closed
+// over a committed train_tmp.
+QueryOutcome runResultQuery(data::Connection& connection, data::Query& qry4, const ResultQuery& query);
+
+// Reopens the result set: train_tmp's rows in the text order of their
+// departure time, rows of equal departure time in the order they were written.
+void openResultSet(data::Query& qry4);
+
+} // namespace tessarin::queries

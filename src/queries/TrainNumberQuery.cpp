@@ -1,0 +1,74 @@
+#include "TrainNumberQuery.h"
+
+#include "QueryPipeline.h"
+#include "TrainStops.h"
+#include "data/LatinCase.h"
+
+#include <string>
+#include <unordered_map>
+
+namespace tessarin::queries {
+namespace {
+
+// The matching trains' rows in stored order, which keeps each train's stops
+// together and in running order.
+constexpr std::string_view stopsOfMatchingTrains =
+    "select rowid, id, station, s_no from train where id like ?1 order by rowid";
+
+// The stops of one train number (without regard to case) in stored order,
+// and its last stop: the greatest stop number, the later stored of equal ones.
+struct NumberedTrain {
+    std::vector<const Stop*> stops;
+    const Stop* last = nullptr;
+};
+
+std::unordered_map<std::string, NumberedTrain> trainsByNumber(const std::vector<Stop>& stops) {
+    std::unordered_map<std::string, NumberedTrain> trains;
+    NumberedTrain* train = nullptr;
+    for (const Stop& stop : stops) {
+        // Consecutive stops of one train share the entry; only a new run looks it up.
+        if (!train || stop.trainNumber != train->stops.back()->trainNumber)
+            train = &trains[data::upperLatin(stop.trainNumber)];
+        train->stops.push_back(&stop);
+        if (!train->last || stop.number >= train->last->number)
+            train->last = &stop;
+    }
+    return trains;
+}
+
+// For each run in stored order, every stop of its train at the train's origin
+// station, in stored order, paired with the train's last stop.
+std::vector<StopPair> originPairs(const std::vector<Stop>& stops, const TrainRuns& runs, const RouteEnds& routeEnds) {
+    const auto trains = trainsByNumber(stops);
+    std::vector<StopPair> pairs;
+    for (const TrainRun& run : runs.runs()) {
+        const NumberedTrain& train = trains.at(data::upperLatin(run.trainNumber));
+        const std::string& origin = routeEnds.find(run.trainNumber).origin;
+        for (const Stop* stop : train.stops) {
+            if (data::equalsIgnoringLatinCase(stop->station, origin))
+                pairs.push_back({stop->rowid, train.last->rowid});
+        }
+    }
+    return pairs;
+}
+
+FoundRows findTrainNumber(data::Connection& connection, const std::string& pattern) {
+    const std::vector<Stop> stops = readStops(connection, stopsOfMatchingTrains, {pattern});
+    const TrainRuns runs = runsOf(stops);
+    FoundRows found{{}, BuildRouteEnds(runs)};
+    found.pairs = originPairs(stops, runs, found.routeEnds);
+    return found;
+}
+
+} // namespace
+
+QueryOutcome queryTrainNumber(data::Connection& connection, data::Query& qry4, std::string_view text) {
+    if (text.empty())
+        return {"请输入车次！"};
+    const std::string pattern = "%" + std::string(text) + "%";
+    return runResultQuery(connection, qry4,
+                          {[&pattern](data::Connection& con) { return findTrainNumber(con, pattern); },
+                           DashDeparture::Convert, "请正确输入车次！"});
+}
+
+} // namespace tessarin::queries

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "RouteEnds.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessarin::data {
+class Connection;
+}
+
+namespace tessarin::queries {
+
+// A row of train as the queries read it: where it is stored, its train
+// number and station, its stop number as val() reads it, and whether its
+// station matched the query's departure and arrival texts.
+struct Stop {
+    std::int64_t rowid = 0;
+    std::string trainNumber;
+    std::string station;
+    double number = 0;
+    bool departs = false;
+    bool arrives = false;
+};
+
+// Runs a select of the columns rowid, id, station and s_no, optionally
+// followed by the departs and arrives flags, and returns its rows in order.
+std::vector<Stop> readStops(data::Connection& connection, std::string_view select,
+                            const std::vector<std::string>& parameters);
+
+// Sorts stops into running order: by train number without regard to the
+// case of Latin letters, then by stop number, then in stored order.
+void sortInRunningOrder(std::vector<Stop>& stops);
+
+// The stops of each train, in turn: the longest stretches of consecutive
+// stops whose train numbers are equal without regard to case.
+std::vector<std::span<const Stop>> trainsOf(const std::vector<Stop>& stops);
+
+// The runs of the stops in the order given.
+TrainRuns runsOf(const std::vector<Stop>& stops);
+
+} // namespace tessarin::queries
