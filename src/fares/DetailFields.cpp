@@ -17,22 +17,36 @@ DetailRow ReadDetailRow(data::Query& query, const std::string& trainId) {
              query.fieldText("p3"), query.fieldText("p4")}};
 }
 
+DetailFields EmptyDetailFields() {
+    return {{
+        {"lbl1", "发站：", "edt1", {}},
+        {"lbl2", "到站：", "edt2", {}},
+        {"lbl10", "里程：", "edt12", {}},
+        {"lbl4", "硬座：", "edt9", {}},
+        {"lbl8", "软座：", "edt3", {}},
+        {"lbl11", "历时：", "edt11", {}},
+        {"lbl7", "软卧上：", "edt4", {}},
+        {"lbl3", "软卧下：", "edt8", {}},
+        {"lbl12", "天数：", "edt10", {}},
+        {"lbl5", "硬卧上：", "edt5", {}},
+        {"lbl6", "硬卧中：", "edt6", {}},
+        {"lbl9", "硬卧下：", "edt7", {}},
+    }};
+}
+
 DetailFields DetailFieldsFor(data::Connection& connection, const DetailRow& row, char decimalSeparator) {
     const FareTexts fares = ComputeFareTexts(connection, row.fareInputs, decimalSeparator);
-    return {{
-        {"lbl1", "发站：", "edt1", row.sStation},
-        {"lbl2", "到站：", "edt2", row.eStation},
-        {"lbl10", "里程：", "edt12", row.distance},
-        {"lbl4", "硬座：", "edt9", fares.hardSeat},
-        {"lbl8", "软座：", "edt3", fares.softSeat},
-        {"lbl11", "历时：", "edt11", row.duringTm},
-        {"lbl7", "软卧上：", "edt4", fares.softSleeperUpper},
-        {"lbl3", "软卧下：", "edt8", fares.softSleeperLower},
-        {"lbl12", "天数：", "edt10", row.duringDay},
-        {"lbl5", "硬卧上：", "edt5", fares.hardSleeperUpper},
-        {"lbl6", "硬卧中：", "edt6", fares.hardSleeperMiddle},
-        {"lbl9", "硬卧下：", "edt7", fares.hardSleeperLower},
-    }};
+    // In the screen order of EmptyDetailFields.
+    const std::array<std::string, 12> values{
+        row.sStation,           row.eStation,            row.distance,
+        fares.hardSeat,         fares.softSeat,          row.duringTm,
+        fares.softSleeperUpper, fares.softSleeperLower,  row.duringDay,
+        fares.hardSleeperUpper, fares.hardSleeperMiddle, fares.hardSleeperLower,
+    };
+    DetailFields fields = EmptyDetailFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i].value = values[i];
+    return fields;
 }
 
 } // namespace tessarin::fares

@@ -42,6 +42,10 @@ struct DetailField {
 // The twelve value fields in screen order: three to a row, four rows.
 using DetailFields = std::array<DetailField, 12>;
 
+// The twelve fields with their captions and names and empty values: what
+// the window shows until the whole fare computation has succeeded.
+DetailFields EmptyDetailFields();
+
 // The twelve fields for a detail row: its texts unchanged and the seven fare
 // texts of ComputeFareTexts. Raises what ComputeFareTexts raises (a missing
 // detail row fails on its empty distance), and then no field is filled.

@@ -1,0 +1,120 @@
+#include "StopListWindow.h"
+
+#include "app/MessageBoxes.h"
+#include "grid/TDataGrid.h"
+#include "queries/StopList.h"
+#include "widgets/TColor.h"
+#include "widgets/TFont.h"
+#include "widgets/TPaintControl.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace tessarin::fares {
+namespace {
+
+using grid::TAlignment;
+using widgets::TFont;
+
+constexpr QSize clientSize(464, 526);
+constexpr int panelColour = 15059394; // RGB (194, 201, 229)
+
+struct StopColumn {
+    const char* fieldName;
+    const char* title;
+    int width;
+};
+
+constexpr std::array<StopColumn, 6> stopColumns{{
+    {"S_No", "车次", 32},
+    {"Station", "车站", 80},
+    {"A_Time", "到时", 85},
+    {"D_Time", "发时", 85},
+    {"Distance", "里程", 80},
+    {"Day", "天数", 70},
+}};
+
+void addStopColumns(grid::TDataGrid& grid) {
+    for (const StopColumn& stop : stopColumns) {
+        grid::TGridColumn& column = grid.Columns().Add();
+        column.setFieldName(QString::fromUtf8(stop.fieldName));
+        column.setWidth(stop.width);
+        column.setAlignment(TAlignment::taCenter);
+        column.Title().setCaption(QString::fromUtf8(stop.title));
+        column.Title().setAlignment(TAlignment::taCenter);
+        column.Title().setColor(widgets::clBtnHighlight);
+        column.Title().setFont(TFont::make(QStringLiteral("宋体"), -12));
+    }
+}
+
+// The stop grid's settings; its cells keep the window's font.
+void setUpStopGrid(grid::TDataGrid& grid) {
+    grid.setOptions(grid::dgTitles | grid::dgColLines | grid::dgRowLines | grid::dgTabs | grid::dgRowSelect |
+                    grid::dgConfirmDelete | grid::dgCancelOnExit);
+    grid.setTitleFont(TFont::make(QStringLiteral("MS Sans Serif"), -11));
+    grid.setHorzScrollBar({.Tracking = true, .Visible = true});
+    grid.setVertScrollBar({{.Tracking = true, .Visible = true}, grid::TScrollBarVisibleMode::sbAutoShow});
+    addStopColumns(grid);
+}
+
+} // namespace
+
+StopListWindow::StopListWindow(data::Connection& connection, const QString& trainId, QPoint screenPosition)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      PaintControl1(new widgets::TPaintControl(this)), qry5(connection), connection_(connection),
+      trainId_(trainId) {
+    setFont(TFont::make(QStringLiteral("MS Sans Serif"), -11).font);
+    resize(clientSize);
+    move(screenPosition);
+
+    PaintControl1->setObjectName(QStringLiteral("PaintControl1"));
+    PaintControl1->setColor(widgets::TColor::fromInt(panelColour).toQColor());
+    PaintControl1->setBorderColor(Qt::black);
+    auto* filling = new QVBoxLayout(this);
+    filling->setContentsMargins(0, 0, 0, 0);
+    filling->addWidget(PaintControl1);
+}
+
+grid::TDataGrid* StopListWindow::addStopGrid(const QString& name, const QRect& geometry) {
+    auto* grid = new grid::TDataGrid(this);
+    grid->setObjectName(name);
+    grid->setGeometry(geometry);
+    setUpStopGrid(*grid);
+    grid->setDataSource(&ds1);
+    grid->raise();
+    return grid;
+}
+
+QPushButton* StopListWindow::addCloseButton(const QString& name) {
+    auto* button = new QPushButton(QStringLiteral("关闭"), PaintControl1);
+    button->setObjectName(name);
+    button->setGeometry(152, 480, 161, 33);
+    // A plain push button: Enter in another control does not press it.
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, &QDialog::close);
+    return button;
+}
+
+void StopListWindow::openStops() { queries::openStopList(qry5, trainId_.toStdString()); }
+
+void StopListWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    app::guarded(this, [this] { FormShow(); });
+}
+
+void StopListWindow::keyPressEvent(QKeyEvent* event) {
+    // The window has no cancel button: Esc does not close it.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace tessarin::fares
