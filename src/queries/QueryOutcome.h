@@ -2,12 +2,8 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace tessarin::queries {
-
-// The caption of the message box in which the window tells a query's notice.
-inline constexpr std::string_view noticeCaption = "提示";
 
 // What a query leaves for its caller to tell the user. Without a notice the
 // query's rows are on the result set. With one (an input left empty, or

@@ -6,6 +6,16 @@
 #include "data/Transaction.h"
 
 namespace tessarin::queries {
+namespace {
+
+// Reopens the result set: train_tmp's rows in the text order of their
+// departure time, rows of equal departure time in the order they were written.
+void openResultSet(data::Query& qry4) {
+    qry4.setStatement("select * from train_tmp order by s_tm collate nocase, rowid");
+    qry4.open();
+}
+
+} // namespace
 
 QueryOutcome runResultQuery(data::Connection& connection, data::Query& qry4, const ResultQuery& query) {
     data::Transaction transaction(connection);
@@ -19,11 +29,6 @@ QueryOutcome runResultQuery(data::Connection& connection, data::Query& qry4, con
     transaction.commit();
     openResultSet(qry4);
     return {};
-}
-
-void openResultSet(data::Query& qry4) {
-    qry4.setStatement("select * from train_tmp order by s_tm collate nocase, rowid");
-    qry4.open();
 }
 
 } // namespace tessarin::queries

@@ -42,8 +42,4 @@ struct ResultQuery {
 // over a committed train_tmp.
 QueryOutcome runResultQuery(data::Connection& connection, data::Query& qry4, const ResultQuery& query);
 
-// Reopens the result set: train_tmp's rows in the text order of their
-// departure time, rows of equal departure time in the order they were written.
-void openResultSet(data::Query& qry4);
-
 } // namespace tessarin::queries

@@ -39,7 +39,6 @@ public:
     void record(std::string_view trainNumber, RouteEnd ends);
     // Empty texts for a train number that was never recorded.
     const RouteEnd& find(std::string_view trainNumber) const;
-    std::size_t size() const noexcept { return ends_.size(); }
 
 private:
     std::unordered_map<std::string, RouteEnd> ends_;
