@@ -4,15 +4,12 @@
 #include "ResultRows.h"
 #include "RouteEnds.h"
 #include "RunningTime.h"
+#include "data/Connection.h"
+#include "data/Query.h"
 
 #include <functional>
 #include <string_view>
 #include <vector>
-
-namespace tessarin::data {
-class Connection;
-class Query;
-} // namespace tessarin::data
 
 namespace tessarin::queries {
 

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "QueryOutcome.h"
+#include "data/Connection.h"
+#include "data/Query.h"
 
 #include <string_view>
-
-namespace tessarin::data {
-class Connection;
-class Query;
-} // namespace tessarin::data
 
 namespace tessarin::queries {
 
