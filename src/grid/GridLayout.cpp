@@ -63,6 +63,10 @@ GridHit GridLayout::hitTest(QPoint point) const {
     return {GridHit::Data, row, column};
 }
 
+QRect GridLayout::dataArea() const {
+    return QRect(0, dataTop(), std::min(columnsRight(), clientSize_.width()), rowsBottom() - dataTop());
+}
+
 bool GridLayout::columnsFit() const { return lefts_.back() <= clientSize_.width(); }
 
 int GridLayout::maxLeftColumn() const {

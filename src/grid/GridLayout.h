@@ -68,6 +68,10 @@ public:
     QRect dataRow(int row) const;
 
     GridHit hitTest(QPoint point) const;
+    // The data rows as a drag sees them: from the top of the first data row
+    // to below the last row's line, from the left edge to the right of the
+    // last column in sight (or the client's right edge).
+    QRect dataArea() const;
 
     // Whether every column fits the client width side by side.
     bool columnsFit() const;

@@ -52,6 +52,20 @@ inline constexpr TGridOptions defaultGridOptions{dgEditing | dgTitles | dgIndica
 inline constexpr TGridOptionsExt defaultGridOptionsExt{dgxFixed3D | dgxHighlightFocus | dgxClearSelection |
                                                        dgxDialogFind};
 
+// What the user may do to the data set's records through the grid. The grid
+// never inserts, appends or edits; it deletes only on a confirmed Ctrl+Delete
+// while aoDelete is allowed.
+enum TDataGridAllowedOperation : unsigned {
+    aoInsert = 1u << 0,
+    aoUpdate = 1u << 1,
+    aoDelete = 1u << 2,
+    aoAppend = 1u << 3,
+};
+Q_DECLARE_FLAGS(TDataGridAllowedOperations, TDataGridAllowedOperation)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TDataGridAllowedOperations)
+
+inline constexpr TDataGridAllowedOperations defaultAllowedOperations{aoInsert | aoUpdate | aoDelete | aoAppend};
+
 // Horizontal alignment of cell and title text.
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 

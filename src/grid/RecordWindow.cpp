@@ -29,6 +29,10 @@ void RecordWindow::resync(int currentRecord, int recordCount, int capacity) {
     place(currentRecord - std::min(row, capacity_ - 1), recordCount);
 }
 
+void RecordWindow::showOnRow(int currentRecord, int row, int recordCount) {
+    place(currentRecord - std::clamp(row, 0, capacity_ - 1), recordCount);
+}
+
 void RecordWindow::place(int top, int recordCount) {
     rows_ = std::min(capacity_, std::max(0, recordCount));
     // Fill every row: never start past the last full window, nor before 1.

@@ -19,6 +19,9 @@ public:
     // Records were reordered or removed, or the capacity changed: keep the
     // current record on its row as far as the records allow.
     void resync(int currentRecord, int recordCount, int capacity);
+    // Put the current record on a given row, as far as the records allow
+    // (every row stays filled).
+    void showOnRow(int currentRecord, int row, int recordCount);
 
     int rowCount() const noexcept { return rows_; }
     int capacity() const noexcept { return capacity_; }

@@ -1,11 +1,14 @@
 #include "TDataGrid.h"
 
+#include "GridKeys.h"
+#include "GridNavigator.h"
 #include "GridPainter.h"
+#include "GridScrollBarActions.h"
 #include "data/DataSet.h"
 #include "data/DataSource.h"
 
-#include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -32,12 +35,11 @@ TDataGrid::TDataGrid(QWidget* parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (QScrollBar* bar : {vertical_, horizontal_}) {
-        bar->hide();
-        bar->setFocusPolicy(Qt::NoFocus);
-        bar->installEventFilter(this);
-    }
-    connect(horizontal_, &QScrollBar::valueChanged, this, &TDataGrid::setLeftCol);
+    vertical_->hide();
+    horizontal_->hide();
+    vertical_->setTracking(vertScrollBar_.Tracking);
+    horizontal_->setTracking(horzScrollBar_.Tracking);
+    new GridScrollBarActions(*this, *vertical_, *horizontal_);
     relayout();
 }
 
@@ -350,36 +352,42 @@ TGridColumn* TDataGrid::shownColumn(int index) const {
                                                                          : nullptr;
 }
 
-void TDataGrid::moveToRow(int row) {
-    data::DataSet* set = openDataSet();
-    if (set && !set->isEmpty() && row != currentRow())
-        set->moveBy(row - currentRow());
+void TDataGrid::moveToRow(int row) { GridNavigator(*this).moveBy(row - currentRow()); }
+
+void TDataGrid::scrollCurrentToRow(int row) {
+    const data::DataSet* set = openDataSet();
+    if (!set || set->isEmpty())
+        return;
+    window_.showOnRow(set->recNo(), row, set->recordCount());
+    updateGeometries();
+}
+
+bool TDataGrid::takeFocus() {
+    // The window's focus widget, not hasFocus(): a click into a window that
+    // is not active yet still counts.
+    setFocus(Qt::MouseFocusReason);
+    return window()->focusWidget() == this;
 }
 
 void TDataGrid::mousePressEvent(QMouseEvent* event) {
-    setFocus(Qt::MouseFocusReason);
-    if (!hasFocus())
+    if (!takeFocus())
         return;
+    // A press on a title moves nothing; titles are not buttons.
     const GridHit hit = layout_.hitTest(toClient(event->position()));
     if (hit.area != GridHit::Data)
         return;
     moveToRow(hit.row);
     if (event->button() == Qt::LeftButton)
-        drag_ = DragState::SelectingRows;
+        drag_.begin();
 }
 
-void TDataGrid::mouseMoveEvent(QMouseEvent* event) {
-    if (drag_ != DragState::SelectingRows)
-        return;
-    const GridHit hit = layout_.hitTest(toClient(event->position()));
-    if (hit.area == GridHit::Data)
-        moveToRow(hit.row);
-}
+void TDataGrid::mouseMoveEvent(QMouseEvent* event) { drag_.moveTo(toClient(event->position())); }
 
 void TDataGrid::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    drag_ = DragState::None;
+    drag_.end();
+    // Only the release place counts.
     const GridHit hit = layout_.hitTest(toClient(event->position()));
     if (hit.area == GridHit::Title)
         emit OnTitleClick(shownColumn(hit.column));
@@ -387,18 +395,19 @@ void TDataGrid::mouseReleaseEvent(QMouseEvent* event) {
         emit OnCellClick(shownColumn(hit.column));
 }
 
-bool TDataGrid::eventFilter(QObject* watched, QEvent* event) {
-    // The wheel over a scroll bar goes to the grid, where its owner's event
-    // filter sees it as it sees any wheel over the grid.
-    if ((watched == vertical_ || watched == horizontal_) && event->type() == QEvent::Wheel) {
-        const auto* wheel = static_cast<QWheelEvent*>(event);
-        QWheelEvent forwarded(mapFromGlobal(wheel->globalPosition()), wheel->globalPosition(), wheel->pixelDelta(),
-                              wheel->angleDelta(), wheel->buttons(), wheel->modifiers(), wheel->phase(),
-                              wheel->inverted(), wheel->source());
-        QApplication::sendEvent(this, &forwarded);
-        return true;
+void TDataGrid::keyPressEvent(QKeyEvent* event) {
+    const GridKeyCommand command = gridKeyCommand(event->key(), event->modifiers());
+    if (command == GridKeyCommand::None) {
+        QFrame::keyPressEvent(event); // not taken: the window may use it
+        return;
     }
-    return QFrame::eventFilter(watched, event);
+    runGridKeyCommand(*this, command);
+}
+
+void TDataGrid::wheelEvent(QWheelEvent* event) {
+    // Shift and Ctrl change nothing.
+    const int records = wheel_.add(event->angleDelta().y());
+    GridNavigator(*this).moveBy(records);
 }
 
 void TDataGrid::resizeEvent(QResizeEvent* event) {

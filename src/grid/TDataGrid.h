@@ -2,8 +2,10 @@
 
 #include "GridLayout.h"
 #include "GridOptions.h"
+#include "GridRowDrag.h"
 #include "RecordWindow.h"
 #include "TGridColumns.h"
+#include "WheelAccumulator.h"
 #include "data/DataSetEvent.h"
 #include "widgets/TColor.h"
 #include "widgets/TFont.h"
@@ -32,8 +34,17 @@ struct GridPaintState;
 //
 // Every event reaches the grid widget itself (mouse, keys, wheel, paint; the
 // wheel over its scroll bars is handed to it too), so an owner can intercept
-// any of them with an event filter installed on the grid. The scroll bars
-// are QScrollBar children of the grid.
+// any of them with an event filter installed on the grid; the grid installs
+// none on itself. The scroll bars are QScrollBar children of the grid
+// (GridScrollBarActions says what they do).
+//
+// The user moves the current record with the mouse (a press on a data row,
+// a drag with auto-scroll), the keys (GridKeys.h), the scroll bars and the
+// wheel, always through the data set's moves. Releasing the left button over
+// a title or a data row fires OnTitleClick or OnCellClick, also while the
+// data set is closed or empty. Ctrl+Delete deletes the current record after
+// a confirmation (GridDeletion.h), Ctrl+F opens the find dialog
+// (TGridFindDialog). The grid never edits a record.
 //
 // The data source is not owned; one that goes away is forgotten, and the
 // grid then shows the empty look.
@@ -79,6 +90,13 @@ public:
     bool Flat() const noexcept { return flat_; }
     void setFlat(bool flat);
 
+    // Forbids changing data through the grid: no deletion by Ctrl+Delete.
+    bool ReadOnly() const noexcept { return readOnly_; }
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    // What the grid may do to the records; Ctrl+Delete needs aoDelete.
+    TDataGridAllowedOperations AllowedOperations() const noexcept { return allowedOperations_; }
+    void setAllowedOperations(TDataGridAllowedOperations operations) { allowedOperations_ = operations; }
+
     const TGridScrollBar& HorzScrollBar() const noexcept { return horzScrollBar_; }
     void setHorzScrollBar(const TGridScrollBar& settings);
     const TGridVertScrollBar& VertScrollBar() const noexcept { return vertScrollBar_; }
@@ -93,6 +111,18 @@ public:
     int LeftCol() const noexcept { return layout_.leftColumn(); }
     void setLeftCol(int column);
 
+    // The data set when it is there and open.
+    data::DataSet* openDataSet() const;
+    // Takes the keyboard focus as a click does; false when the grid cannot
+    // get it (the focus stays elsewhere), and the click is then ignored.
+    bool takeFocus();
+    // Makes the record of a data row current, by a move over the difference
+    // from the current row.
+    void moveToRow(int row);
+    // Scrolls the rows so that the current record shows on the given row, as
+    // far as the records allow.
+    void scrollCurrentToRow(int row);
+
     // Geometry as painted: the layout in client coordinates, and where the
     // client area (the cells, inside the frame and beside the scroll bars)
     // lies in the widget.
@@ -101,6 +131,7 @@ public:
     // The data row of the current record; 0 (the blank row) without records.
     int currentRow() const;
     const RecordWindow& recordWindow() const noexcept { return window_; }
+    const GridRowDrag& rowDrag() const noexcept { return drag_; }
 
     QScrollBar* verticalScrollBar() const noexcept { return vertical_; }
     QScrollBar* horizontalScrollBar() const noexcept { return horizontal_; }
@@ -120,21 +151,17 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     friend class TGridColumn;
     friend class TGridColumns;
 
-    // A drag that began with a left press, tracked from press to release.
-    enum class DragState { None, SelectingRows };
-
     void dataSetEvent(data::DataSetEvent event) override;
     void dataSetOpened();
     void dataSetGone();
 
-    // The data set when it is there and open.
-    data::DataSet* openDataSet() const;
     bool showsRecords() const;
     // Columns changed: bind, lay out, repaint.
     void columnsChanged();
@@ -150,7 +177,6 @@ private:
 
     GridPaintState paintState() const;
     QPoint toClient(QPointF point) const;
-    void moveToRow(int row);
     TGridColumn* shownColumn(int index) const;
 
     data::DataSource* source_ = nullptr;
@@ -165,6 +191,8 @@ private:
     std::optional<widgets::TColor> oddRowColor_;
     std::optional<widgets::TColor> evenRowColor_;
     bool flat_ = false;
+    bool readOnly_ = false;
+    TDataGridAllowedOperations allowedOperations_ = defaultAllowedOperations;
     TGridScrollBar horzScrollBar_;
     TGridVertScrollBar vertScrollBar_;
 
@@ -173,7 +201,8 @@ private:
     QScrollBar* vertical_;
     QScrollBar* horizontal_;
     bool updatingGeometries_ = false;
-    DragState drag_ = DragState::None;
+    GridRowDrag drag_{*this};
+    WheelAccumulator wheel_;
 };
 
 } // namespace tessarin::grid

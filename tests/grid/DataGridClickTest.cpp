@@ -1,8 +1,5 @@
 #include "GridFixture.h"
 
-#include <QScrollBar>
-#include <QWheelEvent>
-
 namespace tessarin::testing {
 namespace {
 
@@ -51,10 +48,62 @@ TEST_F(GridClicks, OnlyTheReleasePlaceCounts) {
 TEST_F(GridClicks, DraggingCarriesTheCurrentRecordAndFiresOnceAtTheRelease) {
     rows.openNumbered(10);
     QTest::mousePress(grid, Qt::LeftButton, {}, inGrid(cell(2, 0)));
+    EXPECT_EQ(rows.recNo(), 3);
     QTest::mouseMove(grid, inGrid(cell(3, 0)));
     EXPECT_EQ(rows.recNo(), 4);
+    QTest::mouseMove(grid, inGrid(cell(4, 1)));
+    EXPECT_EQ(rows.recNo(), 5);
+    EXPECT_TRUE(events.empty()) << "nothing fires before the release";
     QTest::mouseRelease(grid, Qt::LeftButton, {}, inGrid(cell(4, 1)));
+    EXPECT_EQ(rows.recNo(), 5);
     EXPECT_EQ(events, (Events{"cell name"}));
+    QTest::mouseMove(grid, inGrid(cell(1, 1)));
+    EXPECT_EQ(rows.recNo(), 5) << "no drag after the release";
+}
+
+TEST_F(GridClicks, EveryLeftReleaseFiresTheDoubleClicksToo) {
+    rows.openNumbered(10);
+    const QPoint at = inGrid(cell(1, 0));
+    QTest::mousePress(grid, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, at);
+    EXPECT_EQ(events, (Events{"cell id", "cell id"}));
+    EXPECT_EQ(rows.recNo(), 2);
+}
+
+// Takes the focus back whenever it loses it, as a box that insists on valid
+// input does.
+class FocusKeeper : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        QWidget::focusOutEvent(event);
+        setFocus();
+    }
+};
+
+TEST_F(GridClicks, APressThatCannotTakeTheFocusIsIgnored) {
+    rows.openNumbered(10);
+    auto* keeper = new FocusKeeper(&window);
+    keeper->setFocusPolicy(Qt::StrongFocus);
+    keeper->show();
+    keeper->setFocus();
+    QTest::mousePress(grid, Qt::LeftButton, {}, inGrid(cell(3, 0)));
+    EXPECT_TRUE(keeper->hasFocus());
+    EXPECT_EQ(rows.recNo(), 1) << "the press moved nothing";
+    QTest::mouseMove(grid, inGrid(cell(5, 0)));
+    EXPECT_EQ(rows.recNo(), 1) << "and began no drag";
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, inGrid(cell(5, 0)));
+}
+
+TEST_F(GridClicks, APressTakesTheFocus) {
+    rows.openNumbered(10);
+    ASSERT_TRUE(other->hasFocus());
+    click(title(0));
+    EXPECT_TRUE(grid->hasFocus());
 }
 
 TEST_F(GridClicks, RightButtonMovesButFiresNothing) {
@@ -69,35 +118,6 @@ TEST_F(GridClicks, ClicksFireOnTheEmptyLookToo) {
     click(title(0));
     EXPECT_EQ(events, (Events{"cell name", "title id"}));
     EXPECT_FALSE(grid->CurrentColumnField().has_value());
-}
-
-// An owner's filter on the grid sees the wheel, over the cells or the bars.
-class WheelCounter : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::Wheel)
-            return false;
-        deltas.push_back(static_cast<QWheelEvent*>(event)->angleDelta().y());
-        return true;
-    }
-    std::vector<int> deltas;
-};
-
-void turnWheel(QWidget* over, int delta) {
-    const QPointF at(over->width() / 2.0, over->height() / 2.0);
-    QWheelEvent wheel(at, over->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(over, &wheel);
-}
-
-TEST_F(GridClicks, TheOwnerCanInterceptTheWheelOverTheScrollBars) {
-    rows.openNumbered(40);
-    WheelCounter owner;
-    grid->installEventFilter(&owner);
-    turnWheel(grid, -120);
-    turnWheel(grid->verticalScrollBar(), -360);
-    EXPECT_EQ(owner.deltas, (std::vector<int>{-120, -360}));
-    EXPECT_EQ(grid->verticalScrollBar()->value(), 1) << "the bar did not scroll by itself";
 }
 
 } // namespace

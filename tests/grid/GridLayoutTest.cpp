@@ -34,6 +34,13 @@ TEST(GridLayout, CellsAreFollowedByOnePixelLines) {
     EXPECT_EQ(l.dataRow(1), QRect(0, 35, 152, 16)) << "from the first column to the last one in sight";
 }
 
+TEST(GridLayout, DataAreaSpansTheRowsAndTheColumnsInSight) {
+    GridLayout l = layout();
+    EXPECT_EQ(l.dataArea(), QRect(0, 18, 120, 3 * 17)) << "the columns reach past the client";
+    l.setColumnWidths({60, 40});
+    EXPECT_EQ(l.dataArea(), QRect(0, 18, 102, 3 * 17)) << "up to the last column's line";
+}
+
 struct HitCase {
     QPoint at;
     GridHit expected;

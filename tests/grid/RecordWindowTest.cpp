@@ -52,6 +52,18 @@ TEST(RecordWindow, GrowingNearTheEndFillsFromAbove) {
     EXPECT_EQ(window.rowOf(20), 7);
 }
 
+TEST(RecordWindow, ShowOnRowPutsTheCurrentRecordThereAsFarAsTheRecordsAllow) {
+    RecordWindow window = opened();
+    window.showOnRow(10, 3, 20);
+    EXPECT_EQ(window.topRecord(), 7);
+    window.showOnRow(2, 3, 20);
+    EXPECT_EQ(window.topRecord(), 1) << "nothing before the first record";
+    window.showOnRow(19, 0, 20);
+    EXPECT_EQ(window.topRecord(), 16) << "every row stays filled";
+    window.showOnRow(10, 9, 20);
+    EXPECT_EQ(window.rowOf(10), 4) << "no row beyond the window";
+}
+
 TEST(RecordWindow, FewerRecordsThanRowsGiveFewerRows) {
     RecordWindow window;
     window.reset(1, 3, 10);
