@@ -50,8 +50,10 @@ void addStopColumns(grid::TDataGrid& grid) {
     }
 }
 
-// The stop grid's settings; its cells keep the window's font.
+// The stop grid's settings; its cells keep the window's font. The stops are
+// the timetable, which this tool only reads: the grid deletes none of them.
 void setUpStopGrid(grid::TDataGrid& grid) {
+    grid.setReadOnly(true);
     grid.setOptions(grid::dgTitles | grid::dgColLines | grid::dgRowLines | grid::dgTabs | grid::dgRowSelect |
                     grid::dgConfirmDelete | grid::dgCancelOnExit);
     grid.setTitleFont(TFont::make(QStringLiteral("MS Sans Serif"), -11));
