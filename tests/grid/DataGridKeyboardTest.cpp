@@ -2,6 +2,9 @@
 #include "grid/TGridFindDialog.h"
 #include "support/MessageBoxCatcher.h"
 
+#include <QKeyEvent>
+#include <QKeySequence>
+
 #include <functional>
 
 namespace tessarin::testing {
@@ -109,6 +112,19 @@ TEST_F(GridKeys, TabLeavesTheGridWithoutMovingTheRecord) {
     QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_FALSE(grid->hasFocus());
     EXPECT_EQ(rows.recNo(), 15);
+}
+
+TEST_F(GridKeys, KeysTheGridDoesNotTakeGoOnToItsWindow) {
+    startAt(15);
+    // Enter and Esc reach the window's default and cancel handling.
+    const std::pair<int, bool> keys[] = {{Qt::Key_Return, false}, {Qt::Key_Escape, false}, {Qt::Key_Insert, false},
+                                         {Qt::Key_F2, false},     {Qt::Key_A, false},      {Qt::Key_Down, true},
+                                         {Qt::Key_Left, true}};
+    for (const auto& [key, taken] : keys) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(grid, &press);
+        EXPECT_EQ(press.isAccepted(), taken) << QKeySequence(key).toString().toStdString();
+    }
 }
 
 TEST_F(GridKeys, WithTheDataSetClosedNoKeyDoesAnything) {
