@@ -1,19 +1,138 @@
 #include "TForm1.h"
 
+#include "BannerPane.h"
+#include "MakerSite.h"
 #include "MessageBoxes.h"
+#include "StationBoxKey.h"
+#include "BeginUpdate.h"
 #include "data/DataFile.h"
+#include "grid/TDataGrid.h"
+#include "grid/TGridColumn.h"
+#include "grid/TGridColumnTitle.h"
+#include "grid/TGridColumns.h"
+#include "queries/StationQuery.h"
+#include "queries/StationToStationQuery.h"
+#include "queries/TrainNumberQuery.h"
+#include "skin/MainWindowSkin.h"
+#include "stationinput/StationFilter.h"
+#include "widgets/PageBorder.h"
+#include "widgets/TImgCheckButton.h"
+#include "widgets/TPageControl.h"
+#include "widgets/TPaintControl.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWheelEvent>
 
 namespace tessarin::app {
+namespace {
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(applicationTitle());
-    FormCreate();
+constexpr int pageColour = 15059394;
+
+// The title marks of a sorted column: ascending red, descending blue, both
+// bold; unmarked in the window-text colour.
+void markTitle(grid::TGridColumn& column, widgets::TColor colour, bool bold) {
+    widgets::TFont font = column.Title().Font();
+    font.color = colour;
+    font.font.setBold(bold);
+    column.Title().setFont(font);
 }
 
-void TForm1::FormCreate() { ConnectDB(); }
+void showNotice(QWidget* parent, const queries::QueryOutcome& outcome) {
+    if (outcome.notice)
+        showInformation(parent, QString::fromStdString(*outcome.notice));
+}
+
+std::string typed(const QString& text) { return text.toStdString(); }
+
+// While a station box's list is dropped down, typing still goes to its edit:
+// only the keys that pick from the list (the arrows up and down, the page
+// keys, Enter, Escape) stay with the list.
+bool forwardsToEdit(QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      beginUpdate_([](const char* url, int flag) { BeginUpdate(url, flag); }) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(applicationTitle());
+    move(463, 130);
+    ds1.setDataSet(&qry4);
+    try {
+        stations_ = stationinput::StationList::load(stationinput::defaultStationListFile());
+    } catch (const std::exception& error) {
+        showStandardError(nullptr, error);
+    }
+    skin::loadMainWindowSkin(skin1);
+    createControls();
+    setTabOrders();
+    connectHandlers();
+    FormCreate();
+    skin1.finishLoading();
+    if (!skin1.failure().isEmpty())
+        QMessageBox(QMessageBox::Warning, applicationTitle(), skin1.failure(), QMessageBox::Ok).exec();
+}
+
+TForm1::~TForm1() = default;
+
+QSize TForm1::clientSize() { return {641, 617}; }
+
+void TForm1::connectHandlers() {
+    connect(btn1, &widgets::TImgControl::OnClick, this, &TForm1::btn1Click);
+    connect(btn2, &widgets::TImgControl::OnClick, this, &TForm1::btn2Click);
+    connect(btn3, &widgets::TImgControl::OnClick, this, &TForm1::btn3Click);
+    for (widgets::TImgCheckButton* button : {btn1, btn2, btn3})
+        connect(button, &widgets::TImgControl::OnStateChange, this, &TForm1::btn1StateChange);
+    connect(PcMain, &widgets::TPaintControl::OnPaint, this, &TForm1::PcMainPaint);
+    connect(btn4, &QPushButton::clicked, this, &TForm1::btn4Click);
+    connect(btn5, &QPushButton::clicked, this, &TForm1::btn5Click);
+    connect(btn6, &QPushButton::clicked, this, &TForm1::btn6Click);
+    for (QComboBox* box : {cbStart, cbStop, sTaBox}) {
+        box->installEventFilter(this);
+        box->view()->installEventFilter(this);
+    }
+    edt1->installEventFilter(this);
+    for (grid::TDataGrid* grid : {dbgrd1, dbgrd2, dbgrd3})
+        connect(grid, &grid::TDataGrid::OnTitleClick, this, &TForm1::dbgrd1TitleClick);
+    connect(dbgrd1, &grid::TDataGrid::OnCellClick, this, &TForm1::dbgrd1CellClick);
+    connect(dbgrd2, &grid::TDataGrid::OnCellClick, this, &TForm1::dbgrd2CellClick);
+    connect(dbgrd3, &grid::TDataGrid::OnCellClick, this, &TForm1::dbgrd3CellClick);
+    connect(tmr1, &QTimer::timeout, this, &TForm1::tmr1Timer);
+}
+
+void TForm1::FormCreate() {
+    ConnectDB();
+    if (!connected())
+        return;
+    pgc1->setBrushColor(widgets::TColor::fromInt(pageColour).toQColor());
+    for (BannerPane* pane : {wb1, wb2, wb3})
+        pane->navigate(bannerPageAddress());
+    tmr1->start();
+}
 
 void TForm1::ConnectDB() {
     try {
@@ -21,10 +140,182 @@ void TForm1::ConnectDB() {
         con1.open(data::defaultDataFile());
     } catch (const std::exception& error) {
         QMessageBox box(QMessageBox::NoIcon, applicationTitle(),
-                        QStringLiteral("出错！") + QString::fromUtf8(error.what()), QMessageBox::Ok, this);
+                        QStringLiteral("出错！") + QString::fromUtf8(error.what()), QMessageBox::Ok);
         box.exec();
         close();
     }
 }
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        FormShow();
+    }
+}
+
+// The result grids move one record per wheel event (installed once, when the
+// window is first shown).
+void TForm1::FormShow() {
+    for (grid::TDataGrid* grid : {dbgrd1, dbgrd2, dbgrd3})
+        grid->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    for (QComboBox* box : {cbStart, cbStop, sTaBox}) {
+        if (watched == box->view() && forwardsToEdit(event)) {
+            QCoreApplication::sendEvent(box, event);
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == cbStart)
+            cbStartKeyUp(key);
+        else if (watched == cbStop)
+            cbStopKeyUp(key);
+        else if (watched == sTaBox)
+            sTaBoxKeyUp(key);
+        else if (watched == edt1)
+            edt1KeyUp(key);
+    }
+    if (watched == dbgrd1)
+        return dbgrd1WndProc(event);
+    if (watched == dbgrd2)
+        return dbgrd2WndProc(event);
+    if (watched == dbgrd3)
+        return dbgrd3WndProc(event);
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::switchPage(widgets::TTabSheet* page) {
+    pgc1->setActivePage(page);
+    qry4.close();
+    cbStart->setEditText(QString());
+    cbStop->setEditText(QString());
+    edt1->clear();
+    sTaBox->setEditText(QString());
+}
+
+void TForm1::btn1Click() { switchPage(ts1); }
+void TForm1::btn2Click() { switchPage(ts2); }
+void TForm1::btn3Click() { switchPage(ts3); }
+
+void TForm1::btn1StateChange() { DrawPagBorder(); }
+void TForm1::PcMainPaint() { DrawPagBorder(); }
+void TForm1::DrawPagBorder() { widgets::DrawPagBorder(*PcMain, *btn1, *btn2, *btn3); }
+
+void TForm1::btn4Click() {
+    guarded(this, [this] {
+        showNotice(this, queries::queryStationToStation(con1, qry4, typed(cbStart->currentText()),
+                                                        typed(cbStop->currentText())));
+    });
+}
+
+void TForm1::btn5Click() {
+    guarded(this, [this] { showNotice(this, queries::queryTrainNumber(con1, qry4, typed(edt1->text()))); });
+}
+
+void TForm1::btn6Click() {
+    guarded(this, [this] { showNotice(this, queries::queryStation(con1, qry4, typed(sTaBox->currentText()))); });
+}
+
+void TForm1::dat(const QString& name) { cbStart->addItem(name); }
+void TForm1::dat2(const QString& name) { cbStop->addItem(name); }
+void TForm1::dat3(const QString& name) { sTaBox->addItem(name); }
+
+void TForm1::stationBoxKeyUp(QComboBox* box, void (TForm1::*append)(const QString&), QWidget* next, int key) {
+    const StationBoxKey kind = classifyStationBoxKey(key);
+    if (kind == StationBoxKey::Ignored || box->currentText().isEmpty())
+        return;
+    if (kind == StationBoxKey::MovesOn) {
+        next->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    const QString text = box->currentText();
+    box->clear();
+    stationinput::MatchStations(stations_, typed(text), [this, append](const std::string& name) {
+        (this->*append)(QString::fromStdString(name));
+    });
+    // Filling the list must not pick a name: the edit keeps what was typed,
+    // with the caret after its last character.
+    box->setCurrentIndex(-1);
+    box->setEditText(text);
+    box->setFocus();
+    box->lineEdit()->setCursorPosition(static_cast<int>(text.size()));
+    box->showPopup();
+}
+
+void TForm1::cbStartKeyUp(int key) { stationBoxKeyUp(cbStart, &TForm1::dat, cbStop, key); }
+void TForm1::cbStopKeyUp(int key) { stationBoxKeyUp(cbStop, &TForm1::dat2, btn4, key); }
+void TForm1::sTaBoxKeyUp(int key) { stationBoxKeyUp(sTaBox, &TForm1::dat3, btn6, key); }
+
+void TForm1::edt1KeyUp(int key) {
+    if (isEnterKey(key))
+        btn5->setFocus(Qt::TabFocusReason);
+}
+
+// Sorts the result set by the clicked column, ascending first and then
+// alternately, and marks only that column's title. With no result open the
+// titles are unmarked and nothing else happens.
+void TForm1::dbgrd1TitleClick(grid::TGridColumn* column) {
+    grid::TGridColumns& columns = column->Grid()->Columns();
+    for (int i = 0; i < columns.Count(); ++i)
+        markTitle(columns[i], widgets::clWindowText, false);
+    if (!qry4.isOpen())
+        return;
+    const std::string ascending = column->FieldName().toStdString() + " ASC";
+    if (qry4.sort() != ascending) {
+        qry4.setSort(ascending);
+        markTitle(*column, widgets::clRed, true);
+    } else {
+        qry4.setSort(column->FieldName().toStdString() + " DESC");
+        markTitle(*column, widgets::clBlue, true);
+    }
+}
+
+bool TForm1::storeSelectedTrainId(const grid::TDataGrid& grid) {
+    const auto field = grid.CurrentColumnField();
+    if (!field || qry4.isEmpty())
+        return false;
+    SelectedTrainId = field->AsString();
+    return true;
+}
+
+void TForm1::dbgrd1CellClick() { storeSelectedTrainId(*dbgrd1); }
+void TForm1::dbgrd2CellClick() { storeSelectedTrainId(*dbgrd2); }
+void TForm1::dbgrd3CellClick() { storeSelectedTrainId(*dbgrd3); }
+
+void TForm1::tmr1Timer() {
+    beginUpdate_(updateFileAddress().toLatin1().constData(), 1);
+    tmr1->stop();
+}
+
+// One record per wheel event, forward when the wheel turns towards the user,
+// back otherwise; the grid's own wheel handling never runs. With no result
+// open there is nothing to move.
+bool TForm1::resultGridWheel(grid::TDataGrid* grid, QEvent* event) {
+    if (event->type() != QEvent::Wheel)
+        return false;
+    data::DataSet* records = grid->DataSource() ? grid->DataSource()->dataSet() : nullptr;
+    if (records && records->isOpen()) {
+        if (static_cast<QWheelEvent*>(event)->angleDelta().y() < 0)
+            records->next();
+        else
+            records->prior();
+    }
+    return true;
+}
+
+bool TForm1::dbgrd1WndProc(QEvent* event) {
+    try {
+        return resultGridWheel(dbgrd1, event);
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+
+bool TForm1::dbgrd2WndProc(QEvent* event) { return resultGridWheel(dbgrd2, event); }
+bool TForm1::dbgrd3WndProc(QEvent* event) { return resultGridWheel(dbgrd3, event); }
 
 } // namespace tessarin::app
