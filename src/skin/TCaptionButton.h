@@ -1,0 +1,35 @@
+#pragma once
+
+#include "SkinElements.h"
+
+#include <QPixmap>
+#include <QRect>
+
+namespace tessarin::skin {
+
+// The looks of a caption button, numbered as the frames of its picture.
+enum class CaptionButtonState { Normal = 1, Pressed = 2, Hot = 3 };
+
+// One caption button of a skinned window: the skin's record (the window
+// icon's button holds the window's small icon as its one frame), where it
+// lies in the window, whether it is shown and enabled, and its look.
+struct TCaptionButton {
+    TSkinCaptionButtonElement element;
+    QPixmap icon;  // the window icon's button only
+    QRect rect;
+    bool visible = false;
+    bool enabled = true;
+    CaptionButtonState state = CaptionButtonState::Normal;
+
+    bool isIcon() const { return element.action == 3 || element.action == 11; }
+    // The frame to draw: a disabled button, or any button of an inactive
+    // window, shows the fourth (the first when the picture has fewer than
+    // four); otherwise the frame of its look.
+    int frame(bool windowActive) const {
+        if (!enabled || !windowActive)
+            return element.frameCount < 4 ? 1 : 4;
+        return static_cast<int>(state);
+    }
+};
+
+} // namespace tessarin::skin

@@ -1,0 +1,25 @@
+#include "TSkinBox.h"
+
+#include "widgets/TPanel.h"
+
+namespace tessarin::skin {
+
+TSkinBox::TSkinBox(widgets::TPanel& panel, const TSkinComponent& component)
+    : TSkinControl(panel, component), panel_(panel), ownColour_(panel.Color()) {}
+
+void TSkinBox::attach() {
+    TSkinControl::attach();
+    reapplyColours();
+}
+
+void TSkinBox::detach() {
+    panel_.setColor(ownColour_);
+    TSkinControl::detach();
+}
+
+void TSkinBox::reapplyColours() {
+    if (const SkinData* data = skin())
+        panel_.setColor(widgets::TColor::fromQColor(data->colours[SkinColourSlot::ButtonFace]));
+}
+
+} // namespace tessarin::skin

@@ -1,0 +1,275 @@
+// Skinned window frames: the window's size and shape, the frame's looks,
+// the caption text and the caption buttons with their mouse handling.
+
+#include "EngineFixture.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace tessarin::skin::testing {
+namespace {
+
+using SkinnedWindow = EngineFixture;
+
+const TCaptionButton* buttonOf(const TSkinnedWindow& window, int action, int visibility = -2) {
+    for (const TCaptionButton& button : window.captionButtons()) {
+        if (button.element.action == action && (visibility == -2 || button.element.visibility == visibility))
+            return &button;
+    }
+    return nullptr;
+}
+
+QWidget& frameOf(QWidget& window) { return *window.findChild<QWidget*>(QStringLiteral("SkinFrame")); }
+
+TEST_F(SkinnedWindow, TheMainWindowsFormGrowsByTheFrameAroundItsClient) {
+    const auto form = mainLikeForm();
+    QWidget* client = form->findChild<QWidget*>(QStringLiteral("ClientArea"));
+    const TSkinnedWindow& skinned = showSkinned(*form);
+    EXPECT_EQ(skinned.frameSizes(), (FrameSizes{5, 28, 5, 5}));
+    EXPECT_EQ(form->size(), QSize(641 + 10, 617 + 33));
+    EXPECT_EQ(client->geometry(), QRect(5, 28, 641, 617));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(146, 164, 230));
+}
+
+TEST_F(SkinnedWindow, AFormWhoseChildrenLieOnItMovesThemWithItsClient) {
+    const auto dialog = plainDialog({300, 200});
+    auto* label = new QLabel(QStringLiteral("始发站："), dialog.get());
+    label->move(10, 20);
+    showSkinned(*dialog);
+    EXPECT_EQ(dialog->size(), QSize(310, 233));
+    EXPECT_EQ(label->pos(), QPoint(15, 48));
+}
+
+TEST_F(SkinnedWindow, TheFourOuterCornerPixelsAreCutFromItsShape) {
+    const auto form = mainLikeForm();
+    showSkinned(*form);
+    const QRegion shape = form->mask();
+    const int right = form->width() - 1, bottom = form->height() - 1;
+    for (QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+        EXPECT_FALSE(shape.contains(corner)) << corner.x() << "," << corner.y();
+    for (QPoint beside : {QPoint(1, 0), QPoint(0, 1), QPoint(right - 1, bottom), QPoint(right, bottom - 1),
+                          QPoint(right / 2, bottom / 2)})
+        EXPECT_TRUE(shape.contains(beside)) << beside.x() << "," << beside.y();
+}
+
+TEST_F(SkinnedWindow, ItsShapeFollowsANewSize) {
+    const auto dialog = plainDialog({300, 200});
+    showSkinned(*dialog);
+    dialog->resize(400, 260);
+    EXPECT_FALSE(dialog->mask().contains(QPoint(399, 259)));
+    EXPECT_TRUE(dialog->mask().contains(QPoint(398, 259)));
+}
+
+TEST_F(SkinnedWindow, AnInactiveWindowShowsTheSecondFramesAndTheInactiveCaptionColour) {
+    const auto form = mainLikeForm();
+    TSkinnedWindow& skinned = showSkinned(*form);
+    const auto other = plainDialog();
+    other->show();
+    other->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(other.get()));
+    ASSERT_FALSE(skinned.active());
+
+    const QImage shown = grabbed(*form);
+    const TSkinElement& left = *skin().border(BorderSide::Left);
+    EXPECT_EQ(shownFrame(shown, QRect(0, 0, 5, 28), left, QRect(0, 1, 5, 27)), 2);
+    const QRect caption(skinned.captionTextRect());
+    EXPECT_TRUE(hasColour(shown, caption, QColor(162, 161, 161)));
+    EXPECT_FALSE(hasColour(shown, caption, QColor(14, 16, 16)));
+    const TCaptionButton& close = *buttonOf(skinned, 0);
+    EXPECT_EQ(shownFrame(shown, close.rect, close.element, QRect(0, 0, 32, 19)), 4);
+}
+
+TEST_F(SkinnedWindow, AnActiveWindowShowsTheFirstFramesAndTheActiveCaptionColour) {
+    const auto form = mainLikeForm();
+    TSkinnedWindow& skinned = showSkinned(*form);
+    const QImage shown = grabbed(*form);
+    EXPECT_EQ(shownFrame(shown, QRect(0, 0, 5, 28), *skin().border(BorderSide::Left), QRect(0, 1, 5, 27)), 1);
+    EXPECT_TRUE(hasColour(shown, skinned.captionTextRect(), QColor(14, 16, 16)));
+    const TCaptionButton& close = *buttonOf(skinned, 0);
+    EXPECT_EQ(shownFrame(shown, close.rect, close.element, QRect(0, 0, 32, 19)), 1);
+}
+
+struct ButtonsCase {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>()> make;
+    std::vector<int> shownActions;  // in the skin's order
+};
+
+class CaptionButtons : public EngineFixture, public ::testing::WithParamInterface<ButtonsCase> {};
+
+TEST_P(CaptionButtons, AreShownByTheWindowsBoxes) {
+    const auto window = GetParam().make();
+    window->setWindowIcon(QIcon(QPixmap(16, 16)));
+    TSkinnedWindow& skinned = showSkinned(*window);
+    std::vector<int> shown;
+    for (const TCaptionButton& button : skinned.captionButtons()) {
+        if (button.visible)
+            shown.push_back(button.element.action);
+    }
+    EXPECT_EQ(shown, GetParam().shownActions);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, CaptionButtons,
+    ::testing::Values(
+        // Close, maximize (disabled), minimize, icon.
+        ButtonsCase{"MainWindow", [] { return mainLikeForm(); }, {0, 1, 2, 3}},
+        ButtonsCase{"DetailWindow", [] { return std::unique_ptr<QWidget>(plainDialog()); }, {0, 3}},
+        ButtonsCase{"MessageBox",
+                    [] {
+                        return std::unique_ptr<QWidget>(std::make_unique<QMessageBox>(
+                            QMessageBox::Information, QStringLiteral("提示"), QStringLiteral("请输入车次！")));
+                    },
+                    {0}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SkinnedWindow, TheMaximizeButtonOfAWindowWithOnlyAMinimizeBoxIsShownDisabled) {
+    const auto form = mainLikeForm();
+    TSkinnedWindow& skinned = showSkinned(*form);
+    const TCaptionButton& maximize = *buttonOf(skinned, 1, 2);
+    ASSERT_TRUE(maximize.visible);
+    EXPECT_FALSE(maximize.enabled);
+    EXPECT_EQ(shownFrame(grabbed(*form), maximize.rect, maximize.element, QRect(0, 0, 32, 19)), 4);
+
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, maximize.rect.center());
+    EXPECT_FALSE(form->isMaximized());
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, buttonOf(skinned, 2)->rect.center());
+    EXPECT_TRUE(form->isMinimized());
+}
+
+struct CloseCase {
+    const char* name;
+    std::vector<QPoint> moves;  // offsets from the close button's centre while the left button is down
+    QPoint release;
+    bool closes;
+};
+
+class CloseButton : public EngineFixture, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseButton, ClosesOnlyWhenReleasedOnItAsTheCurrentButton) {
+    const auto form = mainLikeForm();
+    TSkinnedWindow& skinned = showSkinned(*form);
+    const QPoint centre = buttonOf(skinned, 0)->rect.center();
+    QWindow* window = form->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, centre);
+    for (QPoint move : GetParam().moves)
+        QTest::mouseMove(window, centre + move);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, centre + GetParam().release);
+    QTest::qWait(20);
+    EXPECT_EQ(!form->isVisible(), GetParam().closes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, CloseButton,
+    ::testing::Values(CloseCase{"ReleasedOnIt", {}, {}, true},
+                      CloseCase{"MovedOffAndReleasedElsewhere", {{-200, 60}}, {-200, 60}, false},
+                      CloseCase{"MovedOffAndBackBeforeTheRelease", {{-200, 60}, {0, 0}}, {}, true},
+                      CloseCase{"ReleasedOnTheCaption", {{-300, 0}}, {-300, 0}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SkinnedWindow, ASingleClickOnTheIconOpensTheSystemMenuADoubleClickCloses) {
+    const auto form = mainLikeForm();
+    form->setWindowIcon(QIcon(QPixmap(16, 16)));
+    TSkinnedWindow& skinned = showSkinned(*form);
+    const QPoint icon = buttonOf(skinned, 3)->rect.center();
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, icon);
+    ASSERT_TRUE(skinned.systemMenu());
+    EXPECT_TRUE(skinned.systemMenu()->isVisible());
+    EXPECT_TRUE(form->isVisible());
+    skinned.systemMenu()->close();
+
+    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, icon);
+    QTest::qWait(20);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(SkinnedWindow, TheSystemMenuOffersWhatTheWindowsBoxesAllow) {
+    const auto form = mainLikeForm();
+    TSkinnedWindow& skinned = showSkinned(*form);
+    skinned.openSystemMenu(form->mapToGlobal(QPoint(5, 28)));
+    ASSERT_TRUE(skinned.systemMenu());
+    std::vector<std::pair<QString, bool>> items;
+    for (const QAction* action : skinned.systemMenu()->actions()) {
+        if (!action->isSeparator())
+            items.emplace_back(action->text(), action->isEnabled());
+    }
+    const std::vector<std::pair<QString, bool>> expected{
+        {QStringLiteral("还原(&R)"), false},  {QStringLiteral("移动(&M)"), true},
+        {QStringLiteral("大小(&S)"), false},  {QStringLiteral("最小化(&N)"), true},
+        {QStringLiteral("最大化(&X)"), false}, {QStringLiteral("关闭(&C)"), true}};
+    EXPECT_EQ(items, expected);
+}
+
+// The rightmost column of `area` with text: a pixel far darker than the
+// caption bar; -1 without any.
+int lastTextColumn(const QImage& image, const QRect& area) {
+    for (int x = area.right(); x >= area.left(); --x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) < 110)
+                return x;
+        }
+    }
+    return -1;
+}
+
+TEST_F(SkinnedWindow, ALongCaptionIsCutWithAnEllipsis84PixelsFromTheRightEdge) {
+    // A dialog: no button lies over the end of the text.
+    const auto dialog = plainDialog({400, 200});
+    dialog->setWindowTitle(QString(80, QChar(0x8F66)));  // 车 ×80
+    TSkinnedWindow& skinned = showSkinned(*dialog);
+    const int limit = dialog->width() - 84;
+    const QRect text = skinned.captionTextRect();
+    EXPECT_EQ(text.right(), limit - 1);
+    const QImage shown = grabbed(*dialog);
+    const int end = lastTextColumn(shown, QRect(text.left(), 2, dialog->width() - 40 - text.left(), 24));
+    EXPECT_LT(end, limit);
+    EXPECT_GT(end, limit - 16);
+    // The ellipsis: its dots have nothing above them, as a character would.
+    EXPECT_EQ(lastTextColumn(shown, QRect(end - 8, text.top(), 9, text.height() / 3)), -1);
+}
+
+TEST_F(SkinnedWindow, DraggingTheCaptionMovesTheWindow) {
+    const auto form = mainLikeForm();
+    showSkinned(*form);
+    const QPoint before = form->pos();
+    QWidget& frame = frameOf(*form);
+    QTest::mousePress(&frame, Qt::LeftButton, {}, QPoint(200, 12));
+    QTest::mouseMove(&frame, QPoint(250, 32));
+    QTest::mouseRelease(&frame, Qt::LeftButton, {}, QPoint(250, 32));
+    EXPECT_EQ(form->pos(), before + QPoint(50, 20));
+}
+
+TEST_F(SkinnedWindow, AWindowTagged99KeepsItsOwnFrameAndControls) {
+    const auto form = mainLikeForm();
+    form->setProperty("Tag", 99);
+    auto* button = new QPushButton(QStringLiteral("查询"), form->findChild<QWidget*>(QStringLiteral("ClientArea")));
+    form->show();
+    applyNow();
+    EXPECT_EQ(TSkinnedWindow::of(*form), nullptr);
+    EXPECT_FALSE(TSkinManager::isSkinned(*button));
+    EXPECT_EQ(form->size(), QSize(653, 629));
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+TEST_F(SkinnedWindow, AMessageBoxIsSkinnedAsItIsShownAndFitsItsCaption) {
+    applyNow();
+    QMessageBox box(QMessageBox::Information, QString(40, QChar(0x63D0)), QStringLiteral("无"), QMessageBox::Ok);
+    box.show();
+    const TSkinnedWindow* skinned = TSkinnedWindow::of(box);
+    ASSERT_TRUE(skinned && skinned->applied());
+    EXPECT_EQ(skinned->captionTextRect().left(), 4);
+    QFont captionFont(QStringLiteral("宋体"));
+    captionFont.setPixelSize(12);
+    captionFont.setBold(true);
+    const int captionWidth = QFontMetrics(captionFont).horizontalAdvance(box.windowTitle());
+    EXPECT_GE(box.width(), 15 + captionWidth + 79);
+    EXPECT_TRUE(TSkinManager::isSkinned(*box.button(QMessageBox::Ok)));
+}
+
+} // namespace
+} // namespace tessarin::skin::testing
