@@ -6,6 +6,8 @@
 #include "StationBoxKey.h"
 #include "BeginUpdate.h"
 #include "data/DataFile.h"
+#include "fares/TForm2.h"
+#include "fares/TForm3.h"
 #include "grid/TDataGrid.h"
 #include "grid/TGridColumn.h"
 #include "grid/TGridColumnTitle.h"
@@ -282,9 +284,20 @@ bool TForm1::storeSelectedTrainId(const grid::TDataGrid& grid) {
     return true;
 }
 
-void TForm1::dbgrd1CellClick() { storeSelectedTrainId(*dbgrd1); }
-void TForm1::dbgrd2CellClick() { storeSelectedTrainId(*dbgrd2); }
-void TForm1::dbgrd3CellClick() { storeSelectedTrainId(*dbgrd3); }
+// A row click opens a window for the clicked row's train: the detail window
+// from the first two pages, the route window from the station page. The
+// window is modal and lives until it closes.
+template <typename Window>
+void TForm1::openTrainWindow(const grid::TDataGrid& grid) {
+    if (!storeSelectedTrainId(grid))
+        return;
+    Window window(con1, SelectedTrainId);
+    window.exec();
+}
+
+void TForm1::dbgrd1CellClick() { openTrainWindow<fares::TForm2>(*dbgrd1); }
+void TForm1::dbgrd2CellClick() { openTrainWindow<fares::TForm2>(*dbgrd2); }
+void TForm1::dbgrd3CellClick() { openTrainWindow<fares::TForm3>(*dbgrd3); }
 
 void TForm1::tmr1Timer() {
     beginUpdate_(updateFileAddress().toLatin1().constData(), 1);

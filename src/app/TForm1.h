@@ -161,6 +161,8 @@ private:
     bool dbgrd2WndProc(QEvent* event);
     bool dbgrd3WndProc(QEvent* event);
     bool storeSelectedTrainId(const grid::TDataGrid& grid);
+    template <typename Window>
+    void openTrainWindow(const grid::TDataGrid& grid);
 
     QWidget* clientArea_ = nullptr;
     stationinput::StationList stations_;

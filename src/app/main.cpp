@@ -5,6 +5,7 @@
 #include "SingleInstanceLock.h"
 #include "TForm1.h"
 #include "TessarinApplication.h"
+#include "skin/SkinEngine.h"
 
 #include <QMessageBox>
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     TForm1 form1;
     if (!form1.connected())
         return 0;
+    tessarin::skin::switchSkinEngineOn(form1.skin1);
     form1.show();
     return application.exec();
 }
