@@ -15,6 +15,12 @@ namespace {
 
 constexpr int applyDelay = 250;
 
+// Gives the window its own look back and forgets its skin.
+void drop(TSkinnedWindow* window) {
+    window->remove();
+    delete window;
+}
+
 } // namespace
 
 TSkinManager::TSkinManager(QObject* parent) : QObject(parent) {
@@ -62,10 +68,8 @@ void TSkinManager::componentGone(QObject* component) {
 
 void TSkinManager::dropWindowsWithoutComponent() {
     for (const QPointer<TSkinnedWindow>& window : windows_) {
-        if (window && !window->component()) {
-            window->remove();
-            delete window.data();
-        }
+        if (window && !window->component())
+            drop(window);
     }
     std::erase_if(windows_, [](const QPointer<TSkinnedWindow>& window) { return !window; });
 }
@@ -102,10 +106,8 @@ void TSkinManager::applyToAll() {
 void TSkinManager::removeFromAll() {
     active_ = false;
     for (const QPointer<TSkinnedWindow>& window : windows_) {
-        if (window) {
-            window->remove();
-            delete window.data();
-        }
+        if (window)
+            drop(window);
     }
     windows_.clear();
 }
@@ -122,7 +124,12 @@ void TSkinManager::rereadAll() {
 TSkinnedWindow* TSkinManager::skinWindow(QWidget& window) { return skin(window, When::Now); }
 
 TSkinnedWindow* TSkinManager::skin(QWidget& window, When when) {
-    if (!active_ || isSkinned(window) || TSkinnedWindow::of(window))
+    if (!active_)
+        return nullptr;
+    // The skin of a component that has gone is dropped before anything else.
+    if (TSkinnedWindow* stale = TSkinnedWindow::of(window); stale && !stale->component())
+        drop(stale);
+    if (isSkinned(window) || TSkinnedWindow::of(window))
         return nullptr;
     TSkinComponent* component = componentFor(window, components_);
     if (!component || !windowQualifies(window, *component))

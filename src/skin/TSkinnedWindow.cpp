@@ -274,6 +274,10 @@ void TSkinnedWindow::setButtonState(int index, CaptionButtonState state) {
 // Events of the window.
 
 bool TSkinnedWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A component that has gone (or lost its skin) leaves the window to
+    // itself, even while the window is being destroyed.
+    if (!component_ || !component_->hasSkin())
+        return false;
     if (watched == frameWidget_.data())
         return frameEvent(event);
     if (watched != &window_)

@@ -26,7 +26,8 @@ bool isStandardDialog(const QWidget& window) {
 }
 
 bool hasDialogFrame(const QWidget& window) {
-    return isStandardDialog(window) || window.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint);
+    return isStandardDialog(window) || window.windowType() == Qt::Tool ||
+           window.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint);
 }
 
 int tagOf(const QObject& object) { return object.property("Tag").toInt(); }

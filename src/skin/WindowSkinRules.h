@@ -21,8 +21,8 @@ QString className(const QObject& object);
 // colour, font, progress and error-message dialogs.
 bool isStandardDialog(const QWidget& window);
 
-// A dialog's frame: a standard dialog, or a window that asks for the fixed
-// dialog border.
+// A dialog's frame, without an icon: a standard dialog, a tool window (the
+// grid's find dialog), or a window that asks for the fixed dialog border.
 bool hasDialogFrame(const QWidget& window);
 
 // The form's "Tag" (the dynamic property of that name), 0 when it has none.

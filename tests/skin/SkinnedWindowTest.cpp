@@ -120,6 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Close, maximize (disabled), minimize, icon.
         ButtonsCase{"MainWindow", [] { return mainLikeForm(); }, {0, 1, 2, 3}},
         ButtonsCase{"DetailWindow", [] { return std::unique_ptr<QWidget>(plainDialog()); }, {0, 3}},
+        ButtonsCase{"FindDialog",
+                    [] {
+                        auto dialog = std::make_unique<QDialog>(nullptr, Qt::Tool);
+                        dialog->resize(300, 150);
+                        return std::unique_ptr<QWidget>(std::move(dialog));
+                    },
+                    {0}},
         ButtonsCase{"MessageBox",
                     [] {
                         return std::unique_ptr<QWidget>(std::make_unique<QMessageBox>(
