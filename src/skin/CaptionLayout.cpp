@@ -48,9 +48,9 @@ bool codeHolds(int code, Column column, const CaptionWindow& window, const Capti
     return false;
 }
 
-bool isIcon(int action) { return action == 3 || action == 11 || action == 12; }
-
 } // namespace
+
+bool isIconAction(int action) { return action == 3 || action == 11 || action == 12; }
 
 bool visibilityHolds(const TSkinCaptionButtonElement& button, const CaptionWindow& window,
                      const CaptionButtonQuery& ask) {
@@ -64,7 +64,7 @@ bool captionButtonShown(const TSkinCaptionButtonElement& button, const CaptionWi
         return false;
     if (button.action == 0)
         return window.icons.systemMenu;
-    return !(isIcon(button.action) && window.dialogFrame);
+    return !(isIconAction(button.action) && window.dialogFrame);
 }
 
 bool captionButtonEnabled(const TSkinCaptionButtonElement& button, const WindowIcons& icons) {

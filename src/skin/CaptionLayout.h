@@ -39,6 +39,9 @@ struct CaptionWindow {
 // is shown: (code, action) -> an answer above 0 shows it.
 using CaptionButtonQuery = std::function<int(int code, int action)>;
 
+// The actions of the window icon's button: 3, 11 and 12.
+bool isIconAction(int action);
+
 // Whether the button's "Visibility" and "Visibility1" conditions both hold.
 bool visibilityHolds(const TSkinCaptionButtonElement& button, const CaptionWindow& window,
                      const CaptionButtonQuery& ask);

@@ -45,6 +45,13 @@ void paintCaptionText(QPainter& painter, const SkinData& skin, const FrameLook& 
     painter.restore();
 }
 
+void paintCaptionButton(QPainter& painter, const CaptionButtonLook& button) {
+    if (!button.icon.isNull())
+        painter.drawPixmap(button.rect.topLeft(), button.icon);
+    else if (button.element)
+        drawSingleFrame(painter, *button.element, button.frame, button.rect);
+}
+
 } // namespace
 
 int borderFrame(const TSkinElement& border, bool active) { return active || border.frameCount <= 1 ? 1 : 2; }
@@ -65,13 +72,6 @@ void paintFrame(QPainter& painter, const SkinData& skin, const FrameLook& look) 
     paintCaptionText(painter, skin, look);
     for (const CaptionButtonLook& button : look.buttons)
         paintCaptionButton(painter, button);
-}
-
-void paintCaptionButton(QPainter& painter, const CaptionButtonLook& button) {
-    if (!button.icon.isNull())
-        painter.drawPixmap(button.rect.topLeft(), button.icon);
-    else if (button.element)
-        drawSingleFrame(painter, *button.element, button.frame, button.rect);
 }
 
 } // namespace tessarin::skin

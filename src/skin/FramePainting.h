@@ -49,7 +49,4 @@ void paintBorders(QPainter& painter, const SkinData& skin, const FrameSizes& fra
 // and the caption buttons.
 void paintFrame(QPainter& painter, const SkinData& skin, const FrameLook& look);
 
-// A caption button alone, as a change of its state redraws it.
-void paintCaptionButton(QPainter& painter, const CaptionButtonLook& button);
-
 } // namespace tessarin::skin

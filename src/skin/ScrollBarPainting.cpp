@@ -27,6 +27,21 @@ int pick(const PartFrames& frames, bool pressed, bool hot) {
     return pressed ? frames.pressed : hot ? frames.hot : frames.normal;
 }
 
+// The frame of the "Scrollbar" picture for an arrow or the thumb's grip.
+int scrollBarFrame(Qt::Orientation orientation, ScrollBarPart part, bool pressed, bool hot) {
+    const bool upright = orientation == Qt::Vertical;
+    switch (part) {
+    case ScrollBarPart::FirstArrow:
+        return pick(upright ? upArrow : leftArrow, pressed, hot);
+    case ScrollBarPart::SecondArrow:
+        return pick(upright ? downArrow : rightArrow, pressed, hot);
+    case ScrollBarPart::Thumb:
+        return pick(upright ? verticalGrip : horizontalGrip, pressed, hot);
+    default:
+        return 1;
+    }
+}
+
 bool vertical(const ScrollBarLook& look) { return look.orientation == Qt::Vertical; }
 
 int breadth(const ScrollBarLook& look) { return vertical(look) ? look.size.width() : look.size.height(); }
@@ -97,19 +112,6 @@ bool hasScrollBarPicture(const SkinData& skin) {
     return buttons && !buttons->image.isNull();
 }
 
-int scrollBarFrame(Qt::Orientation orientation, ScrollBarPart part, bool pressed, bool hot) {
-    const bool upright = orientation == Qt::Vertical;
-    switch (part) {
-    case ScrollBarPart::FirstArrow:
-        return pick(upright ? upArrow : leftArrow, pressed, hot);
-    case ScrollBarPart::SecondArrow:
-        return pick(upright ? downArrow : rightArrow, pressed, hot);
-    case ScrollBarPart::Thumb:
-        return pick(upright ? verticalGrip : horizontalGrip, pressed, hot);
-    default:
-        return 1;
-    }
-}
 
 void paintScrollBar(QPainter& painter, const SkinData& skin, const ScrollBarLook& look) {
     if (!hasScrollBarPicture(skin))

@@ -34,10 +34,6 @@ ScrollBarPart scrollBarPartAt(const ScrollBarLook& look, int position);
 // Whether the skin draws scroll bars at all.
 bool hasScrollBarPicture(const SkinData& skin);
 
-// The frame of the "Scrollbar" picture for an arrow (FirstArrow, SecondArrow)
-// or the thumb's grip (Thumb), by orientation and look.
-int scrollBarFrame(Qt::Orientation orientation, ScrollBarPart part, bool pressed, bool hot);
-
 // The bar in the button face: the shaft, the two arrows and, when the bar is
 // available, the thumb with its grip.
 void paintScrollBar(QPainter& painter, const SkinData& skin, const ScrollBarLook& look);

@@ -21,7 +21,8 @@ struct TCaptionButton {
     bool enabled = true;
     CaptionButtonState state = CaptionButtonState::Normal;
 
-    bool isIcon() const { return element.action == 3 || element.action == 11; }
+    // The buttons that show the window's small icon in place of a picture.
+    bool showsWindowIcon() const { return element.action == 3 || element.action == 11; }
     // The frame to draw: a disabled button, or any button of an inactive
     // window, shows the fourth (the first when the picture has fewer than
     // four); otherwise the frame of its look.

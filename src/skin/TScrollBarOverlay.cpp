@@ -33,6 +33,23 @@ ScrollBarPart partOfRequest(int action) {
 
 } // namespace
 
+QRect nativeThumbRect(const QScrollBar& bar) {
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = bar.orientation();
+    if (bar.orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.singleStep = bar.singleStep();
+    option.pageStep = bar.pageStep();
+    option.upsideDown = bar.invertedAppearance();
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
+}
+
 TScrollBarOverlay::TScrollBarOverlay(QScrollBar& bar, const TSkinComponent& component)
     : QWidget(bar.parentWidget()), bar_(bar), component_(&component) {
     setObjectName(bar.objectName() + QStringLiteral("SkinOverlay"));
@@ -71,24 +88,6 @@ bool TScrollBarOverlay::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-std::pair<int, int> TScrollBarOverlay::nativeThumb() const {
-    QStyleOptionSlider option;
-    option.initFrom(&bar_);
-    option.subControls = QStyle::SC_All;
-    option.orientation = bar_.orientation();
-    if (bar_.orientation() == Qt::Horizontal)
-        option.state |= QStyle::State_Horizontal;
-    option.minimum = bar_.minimum();
-    option.maximum = bar_.maximum();
-    option.sliderPosition = bar_.sliderPosition();
-    option.sliderValue = bar_.value();
-    option.singleStep = bar_.singleStep();
-    option.pageStep = bar_.pageStep();
-    option.upsideDown = bar_.invertedAppearance();
-    const QRect slider = bar_.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar_);
-    return bar_.orientation() == Qt::Vertical ? std::pair{slider.top(), slider.height()}
-                                              : std::pair{slider.left(), slider.width()};
-}
 
 ScrollBarLook TScrollBarOverlay::look() const {
     ScrollBarLook look;
@@ -96,7 +95,9 @@ ScrollBarLook TScrollBarOverlay::look() const {
     look.size = size();
     look.arrowWidth = bar_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &bar_);
     look.available = bar_.isEnabled() && bar_.maximum() > bar_.minimum();
-    std::tie(look.thumbStart, look.thumbLength) = nativeThumb();
+    const QRect thumb = nativeThumbRect(bar_);
+    look.thumbStart = bar_.orientation() == Qt::Vertical ? thumb.top() : thumb.left();
+    look.thumbLength = bar_.orientation() == Qt::Vertical ? thumb.height() : thumb.width();
     if (holdingThumb_) {
         const int highest = scrollBarLength(look) - look.arrowWidth - look.thumbLength;
         look.thumbStart = std::clamp(pressThumbStart_ + pointerPosition_ - pressPosition_, look.arrowWidth,

@@ -11,6 +11,9 @@ class QScrollBar;
 
 namespace tessarin::skin {
 
+// The native thumb of a bar, as the style lays it out, in the bar.
+QRect nativeThumbRect(const QScrollBar& bar);
+
 // A skinned scroll bar laid exactly over a native one: a sibling of the bar,
 // directly above it, shown while the bar is shown. It draws the bar from
 // the skin and hands every press, move, release and wheel turn to the
@@ -40,8 +43,6 @@ protected:
 private:
     // Over the bar while it is shown, hidden while it is not.
     void place();
-    // The thumb as the native bar has it: start and length along the bar.
-    std::pair<int, int> nativeThumb() const;
     int alongBar(QPointF position) const;
     void press(QMouseEvent* event);
     void forward(QEvent* event);

@@ -9,17 +9,13 @@ TSkinBox::TSkinBox(widgets::TPanel& panel, const TSkinComponent& component)
 
 void TSkinBox::attach() {
     TSkinControl::attach();
-    reapplyColours();
+    if (const SkinData* data = skin())
+        panel_.setColor(widgets::TColor::fromQColor(data->colours[SkinColourSlot::ButtonFace]));
 }
 
 void TSkinBox::detach() {
     panel_.setColor(ownColour_);
     TSkinControl::detach();
-}
-
-void TSkinBox::reapplyColours() {
-    if (const SkinData* data = skin())
-        panel_.setColor(widgets::TColor::fromQColor(data->colours[SkinColourSlot::ButtonFace]));
 }
 
 } // namespace tessarin::skin

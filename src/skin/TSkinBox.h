@@ -20,7 +20,6 @@ public:
 
     void attach() override;
     void detach() override;
-    void reapplyColours() override;
 
 private:
     widgets::TPanel& panel_;

@@ -12,17 +12,6 @@ namespace tessarin::skin {
 TSkinButton::TSkinButton(QPushButton& button, const TSkinComponent& component)
     : TSkinControl(button, component), button_(button) {}
 
-void TSkinButton::attach() {
-    hadMouseTracking_ = button_.hasMouseTracking();
-    button_.setMouseTracking(true);
-    TSkinControl::attach();
-}
-
-void TSkinButton::detach() {
-    button_.setMouseTracking(hadMouseTracking_);
-    TSkinControl::detach();
-}
-
 bool TSkinButton::filterEvent(QObject*, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:

@@ -22,13 +22,11 @@ class TSkinButton : public TSkinControl {
 public:
     TSkinButton(QPushButton& button, const TSkinComponent& component);
 
-    void attach() override;
-    void detach() override;
-
 protected:
     bool filterEvent(QObject* watched, QEvent* event) override;
     void paintOver(QPainter& painter) override;
     bool paintsInstead() const override { return true; }
+    bool tracksPointer() const override { return true; }
 
 private:
     bool mousePress(QMouseEvent* event);
@@ -37,7 +35,6 @@ private:
     void pointerLeft();
 
     QPushButton& button_;
-    bool hadMouseTracking_ = false;
 };
 
 } // namespace tessarin::skin

@@ -17,8 +17,6 @@ TSkinComboBox::TSkinComboBox(QComboBox& box, const TSkinComponent& component)
     : TSkinControl(box, component), box_(box) {}
 
 void TSkinComboBox::attach() {
-    hadMouseTracking_ = box_.hasMouseTracking();
-    box_.setMouseTracking(true);
     if (QLineEdit* edit = box_.lineEdit())
         watch(*edit);
     dropList_ = new TSkinDropListScrollBar(*box_.view(), *component());
@@ -27,7 +25,6 @@ void TSkinComboBox::attach() {
 }
 
 void TSkinComboBox::detach() {
-    box_.setMouseTracking(hadMouseTracking_);
     if (dropList_) {
         dropList_->detach();
         delete dropList_.data();

@@ -31,6 +31,7 @@ public:
 protected:
     bool filterEvent(QObject* watched, QEvent* event) override;
     void paintOver(QPainter& painter) override;
+    bool tracksPointer() const override { return true; }
 
 private:
     QRect buttonRect() const;
@@ -38,7 +39,6 @@ private:
 
     QComboBox& box_;
     QPointer<TSkinDropListScrollBar> dropList_;
-    bool hadMouseTracking_ = false;
 };
 
 } // namespace tessarin::skin

@@ -22,11 +22,15 @@ TSkinControl* TSkinControl::of(const QWidget& control) {
 }
 
 void TSkinControl::attach() {
+    hadMouseTracking_ = control_.hasMouseTracking();
+    if (tracksPointer())
+        control_.setMouseTracking(true);
     control_.installEventFilter(this);
     control_.update();
 }
 
 void TSkinControl::detach() {
+    control_.setMouseTracking(hadMouseTracking_);
     control_.removeEventFilter(this);
     if (watchedPart_)
         watchedPart_->removeEventFilter(this);

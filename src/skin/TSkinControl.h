@@ -39,9 +39,6 @@ public:
     bool skinningEnabled() const noexcept { return enabled_; }
     void setSkinningEnabled(bool enabled);
 
-    // Takes the skin's colours again after the skin has changed.
-    virtual void reapplyColours() {}
-
     QWidget& control() const noexcept { return control_; }
 
 protected:
@@ -52,6 +49,9 @@ protected:
     virtual void paintOver(QPainter& painter);
     // True for skins that paint the control wholly, without its own painting.
     virtual bool paintsInstead() const { return false; }
+    // True for skins with a look under the pointer: the control then hears of
+    // every pointer movement while skinned.
+    virtual bool tracksPointer() const { return false; }
 
     // Also watches a part of the control (a combo box's edit): its events
     // reach filterEvent(), and after each of its paints paintOver() paints
@@ -75,6 +75,7 @@ private:
     QWidget& control_;
     QPointer<const TSkinComponent> component_;
     QPointer<QWidget> watchedPart_;
+    bool hadMouseTracking_ = false;
     bool enabled_ = true;
     bool painting_ = false;
     bool hot_ = false;

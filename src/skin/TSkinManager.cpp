@@ -121,35 +121,23 @@ void TSkinManager::rereadAll() {
     }
 }
 
-TSkinnedWindow* TSkinManager::skinWindow(QWidget& window) { return skin(window, When::Now); }
-
-TSkinnedWindow* TSkinManager::skin(QWidget& window, When when) {
+void TSkinManager::skin(QWidget& window, When when) {
     if (!active_)
-        return nullptr;
+        return;
     // The skin of a component that has gone is dropped before anything else.
     if (TSkinnedWindow* stale = TSkinnedWindow::of(window); stale && !stale->component())
         drop(stale);
     if (isSkinned(window) || TSkinnedWindow::of(window))
-        return nullptr;
+        return;
     TSkinComponent* component = componentFor(window, components_);
     if (!component || !windowQualifies(window, *component))
-        return nullptr;
+        return;
     auto* skinned = new TSkinnedWindow(window, *component);
     windows_.emplace_back(skinned);
     if (when == When::Shown)
         skinned->applyWhenShown();
     else
         skinned->apply();
-    return skinned;
-}
-
-std::vector<TSkinnedWindow*> TSkinManager::skinnedWindows() const {
-    std::vector<TSkinnedWindow*> windows;
-    for (const QPointer<TSkinnedWindow>& window : windows_) {
-        if (window)
-            windows.push_back(window.data());
-    }
-    return windows;
 }
 
 bool TSkinManager::isSkinned(const QWidget& widget) {

@@ -42,21 +42,14 @@ public:
     // followed, and, when it is active with a skin, the skin is applied
     // 250 ms later; a component without a skin becomes inactive.
     void registerComponent(TSkinComponent& component);
-    const std::vector<TSkinComponent*>& components() const noexcept { return components_; }
 
     // Sets the pending action and starts the 250 ms timer afresh.
     void schedule(Action action);
     // Runs the pending action now (what the timer does).
     void runPendingAction();
-    bool pendingActionScheduled() const { return timer_.isActive(); }
 
     // Whether the skin is applied.
     bool active() const noexcept { return active_; }
-
-    // Skins a window now when the skin is applied and the rules take it;
-    // its skin, or null.
-    TSkinnedWindow* skinWindow(QWidget& window);
-    std::vector<TSkinnedWindow*> skinnedWindows() const;
 
     // Whether a window or control is skinned.
     static bool isSkinned(const QWidget& widget);
@@ -67,7 +60,8 @@ protected:
 private:
     enum class When { Now, Shown };
 
-    TSkinnedWindow* skin(QWidget& window, When when);
+    // Skins a window when the skin is applied and the rules take it.
+    void skin(QWidget& window, When when);
     void applyToAll();
     void removeFromAll();
     void rereadAll();

@@ -33,9 +33,10 @@ TSkinScrollBars::TSkinScrollBars(QWidget& control, std::vector<QScrollBar*> bars
     : TSkinControl(control, component), bars_(std::move(bars)), grid_(qobject_cast<grid::TDataGrid*>(&control)) {}
 
 void TSkinScrollBars::attach() {
-    if (grid_)
+    if (grid_ && skin()) {
         ownFixedColour_ = grid_->FixedColor();
-    reapplyColours();
+        grid_->setFixedColor(widgets::TColor::fromQColor(skin()->colours[SkinColourSlot::ButtonFace]));
+    }
     for (QScrollBar* bar : bars_)
         overlays_.emplace_back(new TScrollBarOverlay(*bar, *component()));
     TSkinControl::attach();
@@ -48,11 +49,6 @@ void TSkinScrollBars::detach() {
     if (grid_ && ownFixedColour_)
         grid_->setFixedColor(*ownFixedColour_);
     TSkinControl::detach();
-}
-
-void TSkinScrollBars::reapplyColours() {
-    if (grid_ && skin())
-        grid_->setFixedColor(widgets::TColor::fromQColor(skin()->colours[SkinColourSlot::ButtonFace]));
 }
 
 void TSkinScrollBars::paintOver(QPainter& painter) {

@@ -32,7 +32,6 @@ public:
 
     void attach() override;
     void detach() override;
-    void reapplyColours() override;
 
 protected:
     void paintOver(QPainter& painter) override;

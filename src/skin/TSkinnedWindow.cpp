@@ -171,7 +171,7 @@ void TSkinnedWindow::createCaptionButtons() {
     for (const TSkinCaptionButtonElement& record : component_->skin()->captionButtons) {
         TCaptionButton button;
         button.element = record;
-        if (button.isIcon()) {
+        if (button.showsWindowIcon()) {
             if (record.image.isNull())
                 button.element.image = icon.toImage();
             button.element.frameCount = 1;

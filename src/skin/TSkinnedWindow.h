@@ -74,10 +74,8 @@ public:
     bool applied() const noexcept { return applied_; }
     bool active() const noexcept { return active_; }
     const FrameSizes& frameSizes() const noexcept { return frame_; }
-    QRect clientRect() const { return client_.clientRect(); }
     QRect captionTextRect() const noexcept { return textRect_; }
     const std::vector<TCaptionButton>& captionButtons() const noexcept { return buttons_; }
-    const std::vector<QPointer<TSkinControl>>& controlSkins() const noexcept { return controls_; }
     // The skin's system menu while it is open.
     QMenu* systemMenu() const;
     // Rebuilds and opens the system menu at a screen point.

@@ -23,8 +23,6 @@ namespace {
 // A press this close to the top edge is on the border, not the caption.
 constexpr int topBorderGrip = 3;
 
-bool isIcon(int action) { return action == 3 || action == 11 || action == 12; }
-
 } // namespace
 
 bool TSkinnedWindow::frameEvent(QEvent* event) {
@@ -125,7 +123,7 @@ void TSkinnedWindow::doubleClicked(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const int index = buttonAt(event->position().toPoint());
-    if (index >= 0 && isIcon(buttons_[static_cast<std::size_t>(index)].element.action)) {
+    if (index >= 0 && isIconAction(buttons_[static_cast<std::size_t>(index)].element.action)) {
         closeWindow();
         return;
     }
@@ -161,7 +159,7 @@ void TSkinnedWindow::trackButtons() {
 void TSkinnedWindow::runAction(int index, QPoint pointer) {
     const TCaptionButton& button = buttons_[static_cast<std::size_t>(index)];
     const int action = button.element.action;
-    if (isIcon(action)) {
+    if (isIconAction(action)) {
         openSystemMenuOrClose(pointer);
         return;
     }

@@ -47,7 +47,6 @@ void WindowClient::fit(const FrameSizes& frame, int minimumWidth) {
     const int framedWidth = client.width() + frame.left + frame.right;
     const int extra = std::max(0, minimumWidth - framedWidth);
     const QPoint corner(frame.left + extra / 2, frame.top);
-    clientRect_ = QRect(corner, client);
     if (clientArea_) {
         clientArea_->move(corner);
     } else {

@@ -34,8 +34,6 @@ public:
 
     // The client's size as it was before the skin.
     QSize clientSize() const;
-    // Where the client lies now, in the form.
-    QRect clientRect() const { return clientRect_; }
 
 private:
     void remember();
@@ -53,7 +51,6 @@ private:
     QSize maximumBefore_;
     QPoint positionBefore_;
     std::vector<std::pair<QPointer<QWidget>, QPoint>> childrenBefore_;
-    QRect clientRect_;
 };
 
 } // namespace tessarin::skin

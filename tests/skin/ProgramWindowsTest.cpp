@@ -51,7 +51,7 @@ protected:
 TEST_F(ProgramWindows, TheMainWindowIsFramedAroundItsClientAndItsControlsSkinnedAsDesigned) {
     EXPECT_EQ(form.size(), QSize(641 + 10, 617 + 33));
     EXPECT_EQ(form.ClientArea()->geometry(), QRect(5, 28, 641, 617));
-    EXPECT_EQ(shownActions(form), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(shownActions(form), (std::vector<int>{0, 1, 2, 3}));  // close, maximize, minimize, icon
     const std::vector<QWidget*> skinned{form.cbStart, form.cbStop, form.sTaBox, form.btn4,   form.btn5,
                                         form.btn6,    form.Button1, form.edt1,  form.pnl1,   form.dbgrd1,
                                         form.dbgrd2,  form.dbgrd3,  form.ListBox1};

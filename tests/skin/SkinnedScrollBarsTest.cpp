@@ -11,8 +11,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 namespace tessarin::skin::testing {
@@ -96,18 +94,7 @@ TEST_F(SkinnedScrollBars, AnOverlayHidesAndShowsWithItsBar) {
 }
 
 // The middle of the native thumb, in the bar.
-QPoint thumbCentre(const QScrollBar& bar) {
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.pageStep = bar.pageStep();
-    option.singleStep = bar.singleStep();
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar).center();
-}
+QPoint thumbCentre(const QScrollBar& bar) { return nativeThumbRect(bar).center(); }
 
 struct ScrollCase {
     const char* name;

@@ -195,11 +195,19 @@ TEST_F(SkinnedWindow, ASingleClickOnTheIconOpensTheSystemMenuADoubleClickCloses)
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(SkinnedWindow, TheSystemMenuOffersWhatTheWindowsBoxesAllow) {
+struct MenuOpening {
+    const char* name;
+    std::function<void(QWidget& form)> open;
+};
+
+class SystemMenu : public EngineFixture, public ::testing::WithParamInterface<MenuOpening> {};
+
+TEST_P(SystemMenu, OpensWithWhatTheWindowsBoxesAllow) {
     const auto form = mainLikeForm();
     TSkinnedWindow& skinned = showSkinned(*form);
-    skinned.openSystemMenu(form->mapToGlobal(QPoint(5, 28)));
+    GetParam().open(*form);
     ASSERT_TRUE(skinned.systemMenu());
+    EXPECT_TRUE(skinned.systemMenu()->isVisible());
     std::vector<std::pair<QString, bool>> items;
     for (const QAction* action : skinned.systemMenu()->actions()) {
         if (!action->isSeparator())
@@ -210,7 +218,18 @@ TEST_F(SkinnedWindow, TheSystemMenuOffersWhatTheWindowsBoxesAllow) {
         {QStringLiteral("大小(&S)"), false},  {QStringLiteral("最小化(&N)"), true},
         {QStringLiteral("最大化(&X)"), false}, {QStringLiteral("关闭(&C)"), true}};
     EXPECT_EQ(items, expected);
+    skinned.systemMenu()->close();
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, SystemMenu,
+    ::testing::Values(MenuOpening{"RightClickOnTheCaption",
+                                  [](QWidget& form) {
+                                      QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, QPoint(200, 12));
+                                  }},
+                      MenuOpening{"AltSpace",
+                                  [](QWidget& form) { QTest::keyClick(&form, Qt::Key_Space, Qt::AltModifier); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The rightmost column of `area` with text: a pixel far darker than the
 // caption bar; -1 without any.
