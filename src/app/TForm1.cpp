@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "BannerPane.h"
+#include "MainWindowIcon.h"
 #include "MakerSite.h"
 #include "MessageBoxes.h"
 #include "StationBoxKey.h"
@@ -82,6 +83,7 @@ TForm1::TForm1(QWidget* parent)
       beginUpdate_([](const char* url, int flag) { BeginUpdate(url, flag); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(applicationTitle());
+    setWindowIcon(mainWindowIcon());
     move(463, 130);
     ds1.setDataSet(&qry4);
     try {

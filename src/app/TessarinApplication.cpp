@@ -1,6 +1,7 @@
 #include "TessarinApplication.h"
 
 #include "FontSubstitutions.h"
+#include "MainWindowIcon.h"
 #include "MessageBoxes.h"
 
 #include <QStyleFactory>
@@ -12,6 +13,7 @@ TessarinApplication::TessarinApplication(int& argc, char** argv) : QApplication(
     setApplicationDisplayName(applicationTitle());
     setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     installFontSubstitutions();
+    setWindowIcon(mainWindowIcon());
 }
 
 bool TessarinApplication::notify(QObject* receiver, QEvent* event) {

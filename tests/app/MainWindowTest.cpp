@@ -97,10 +97,11 @@ TEST_F(MainWindowTest, InputProblemsAndEmptyResultsAreToldAndLeaveTheGridAsItWas
 
     ASSERT_EQ(catcher.boxes().size(), 4u);
     const QStringList expected{"请输入发站名！", "请输入到站名！", "您输入的站点之间没有车次到达！", "请输入车次！"};
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(catcher.boxes()[i].caption, QStringLiteral("提示"));
-        EXPECT_EQ(catcher.boxes()[i].text, expected[static_cast<int>(i)]);
-        EXPECT_EQ(catcher.boxes()[i].icon, QMessageBox::Information);
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        const MessageBoxCatcher::Box& box = catcher.boxes()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(box.caption, QStringLiteral("提示"));
+        EXPECT_EQ(box.text, expected[i]);
+        EXPECT_EQ(box.icon, QMessageBox::Information);
     }
     ASSERT_TRUE(form.qry4.isOpen());
     EXPECT_EQ(form.qry4.recordCount(), shown);

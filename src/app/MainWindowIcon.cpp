@@ -1,0 +1,48 @@
+#include "MainWindowIcon.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace tessarin::app {
+namespace {
+
+// Drawn on a 48-unit square and scaled to the pixmap.
+QPixmap trainPicture(int size) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 48.0, size / 48.0);
+
+    // The tile, in the strip's blue with the page border's darker edge.
+    painter.setPen(QPen(QColor(104, 121, 250), 2));
+    painter.setBrush(QColor(146, 164, 230));
+    painter.drawRoundedRect(QRectF(2, 2, 44, 44), 8, 8);
+
+    // The rails, converging towards the horizon.
+    painter.setPen(QPen(QColor(60, 70, 140), 2.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(10, 44), QPointF(18, 34));
+    painter.drawLine(QPointF(38, 44), QPointF(30, 34));
+
+    // The train's front: body, windscreen, lamps.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(13, 7, 22, 27), 7, 7);
+    painter.setBrush(QColor(60, 70, 140));
+    painter.drawRoundedRect(QRectF(16.5, 11, 15, 9), 2, 2);
+    painter.setBrush(QColor(250, 200, 60));
+    painter.drawEllipse(QPointF(18.5, 27.5), 2.2, 2.2);
+    painter.drawEllipse(QPointF(29.5, 27.5), 2.2, 2.2);
+    return picture;
+}
+
+} // namespace
+
+QIcon mainWindowIcon() {
+    QIcon icon;
+    for (int size : {48, 32, 24, 16})
+        icon.addPixmap(trainPicture(size));
+    return icon;
+}
+
+} // namespace tessarin::app
