@@ -9,8 +9,7 @@ TSkinBox::TSkinBox(widgets::TPanel& panel, const TSkinComponent& component)
 
 void TSkinBox::attach() {
     TSkinControl::attach();
-    if (const SkinData* data = skin())
-        panel_.setColor(widgets::TColor::fromQColor(data->colours[SkinColourSlot::ButtonFace]));
+    panel_.setColor(widgets::TColor::fromQColor(skin()->colours[SkinColourSlot::ButtonFace]));
 }
 
 void TSkinBox::detach() {

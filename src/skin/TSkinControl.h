@@ -31,6 +31,7 @@ public:
     // The skin of a control, if it has one.
     static TSkinControl* of(const QWidget& control);
 
+    // Attached while the component has a skin.
     virtual void attach();
     virtual void detach();
 

@@ -11,7 +11,8 @@ TSkinDropListScrollBar::TSkinDropListScrollBar(QAbstractItemView& list, const TS
     : TSkinControl(list, component), list_(list) {}
 
 void TSkinDropListScrollBar::attach() {
-    overlay_ = new TScrollBarOverlay(*list_.verticalScrollBar(), *component());
+    if (hasScrollBarPicture(*skin()))
+        overlay_ = new TScrollBarOverlay(*list_.verticalScrollBar(), *component());
     TSkinControl::attach();
 }
 

@@ -33,12 +33,16 @@ TSkinScrollBars::TSkinScrollBars(QWidget& control, std::vector<QScrollBar*> bars
     : TSkinControl(control, component), bars_(std::move(bars)), grid_(qobject_cast<grid::TDataGrid*>(&control)) {}
 
 void TSkinScrollBars::attach() {
-    if (grid_ && skin()) {
+    const SkinData& data = *skin();
+    if (grid_) {
         ownFixedColour_ = grid_->FixedColor();
-        grid_->setFixedColor(widgets::TColor::fromQColor(skin()->colours[SkinColourSlot::ButtonFace]));
+        grid_->setFixedColor(widgets::TColor::fromQColor(data.colours[SkinColourSlot::ButtonFace]));
     }
-    for (QScrollBar* bar : bars_)
-        overlays_.emplace_back(new TScrollBarOverlay(*bar, *component()));
+    // Without the skin's scroll-bar picture the bars keep their own look.
+    if (hasScrollBarPicture(data)) {
+        for (QScrollBar* bar : bars_)
+            overlays_.emplace_back(new TScrollBarOverlay(*bar, *component()));
+    }
     TSkinControl::attach();
 }
 
