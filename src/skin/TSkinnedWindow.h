@@ -138,6 +138,7 @@ private:
     QRect textRect_;
     std::vector<TCaptionButton> buttons_;
     int current_ = -1;
+    int pressedButton_ = -1;
     std::vector<QPointer<TSkinControl>> controls_;
     QPointer<QWidget> frameWidget_;
     QPointer<QShortcut> menuShortcut_;

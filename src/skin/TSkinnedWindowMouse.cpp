@@ -17,6 +17,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <utility>
+
 namespace tessarin::skin {
 namespace {
 
@@ -94,7 +96,7 @@ void TSkinnedWindow::pressed(QMouseEvent* event) {
             window_.activateWindow();
         if (current_ >= 0 && current_ != index)
             setButtonState(current_, CaptionButtonState::Normal);
-        current_ = index;
+        current_ = pressedButton_ = index;
         setButtonState(index, CaptionButtonState::Pressed);
         return;
     }
@@ -112,8 +114,10 @@ void TSkinnedWindow::released(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     draggingByHand_ = false;
+    const int pressedButton = std::exchange(pressedButton_, -1);
+    // Only the button the press began on acts, and only as the current one.
     const int index = buttonAt(event->position().toPoint());
-    if (index < 0 || index != current_)
+    if (index < 0 || index != current_ || index != pressedButton)
         return;
     setButtonState(index, CaptionButtonState::Hot);
     runAction(index, event->globalPosition().toPoint());

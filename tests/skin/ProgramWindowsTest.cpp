@@ -84,6 +84,15 @@ TEST_F(ProgramWindows, TheDetailWindowAndTheFindDialogAreFramedWhenShown) {
     EXPECT_TRUE(TSkinManager::isSkinned(*find.findChild<QWidget*>(QStringLiteral("caseBox"))));
     EXPECT_TRUE(TSkinManager::isSkinned(*find.findChild<QWidget*>(QStringLiteral("findButton"))));
     EXPECT_FALSE(TSkinManager::isSkinned(*find.findChild<QWidget*>(QStringLiteral("textBox"))));
+
+    // Moved over to the main window's grid, it keeps its frame.
+    const QSize framed = find.size();
+    detail.close();
+    grid::TGridFindDialog::openFor(*form.dbgrd2);
+    EXPECT_EQ(find.window(), &find);
+    EXPECT_TRUE(find.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(find.size(), framed);
+    EXPECT_TRUE(TSkinManager::isSkinned(find));
     find.close();
 }
 

@@ -151,7 +151,8 @@ TEST_F(SkinnedWindow, TheMaximizeButtonOfAWindowWithOnlyAMinimizeBoxIsShownDisab
 
 struct CloseCase {
     const char* name;
-    std::vector<QPoint> moves;  // offsets from the close button's centre while the left button is down
+    QPoint press;               // offsets from the close button's centre
+    std::vector<QPoint> moves;  // while the left button is down
     QPoint release;
     bool closes;
 };
@@ -163,20 +164,23 @@ TEST_P(CloseButton, ClosesOnlyWhenReleasedOnItAsTheCurrentButton) {
     TSkinnedWindow& skinned = showSkinned(*form);
     const QPoint centre = buttonOf(skinned, 0)->rect.center();
     QWindow* window = form->windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, {}, centre);
+    QTest::mousePress(window, Qt::LeftButton, {}, centre + GetParam().press);
     for (QPoint move : GetParam().moves)
         QTest::mouseMove(window, centre + move);
     QTest::mouseRelease(window, Qt::LeftButton, {}, centre + GetParam().release);
     QTest::qWait(20);
     EXPECT_EQ(!form->isVisible(), GetParam().closes);
+    EXPECT_FALSE(form->isMinimized());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, CloseButton,
-    ::testing::Values(CloseCase{"ReleasedOnIt", {}, {}, true},
-                      CloseCase{"MovedOffAndReleasedElsewhere", {{-200, 60}}, {-200, 60}, false},
-                      CloseCase{"MovedOffAndBackBeforeTheRelease", {{-200, 60}, {0, 0}}, {}, true},
-                      CloseCase{"ReleasedOnTheCaption", {{-300, 0}}, {-300, 0}, false}),
+    ::testing::Values(CloseCase{"ReleasedOnIt", {}, {}, {}, true},
+                      CloseCase{"MovedOffAndReleasedElsewhere", {}, {{-200, 60}}, {-200, 60}, false},
+                      CloseCase{"MovedOffAndBackBeforeTheRelease", {}, {{-200, 60}, {0, 0}}, {}, true},
+                      CloseCase{"ReleasedOnTheCaption", {}, {{-300, 0}}, {-300, 0}, false},
+                      // The minimize button lies 64 pixels to the left.
+                      CloseCase{"PressedOnMinimizeReleasedOnIt", {-64, 0}, {{0, 0}}, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SkinnedWindow, ASingleClickOnTheIconOpensTheSystemMenuADoubleClickCloses) {
