@@ -143,7 +143,7 @@ void paintComboBox(QPainter& painter, const SkinData& skin, const ComboBoxLook& 
     }
     if (button->style == 1) {
         drawRing(painter, look.rect, colour(skin, SkinColourSlot::ButtonShadow));
-        drawRing(painter, look.rect.adjusted(1, 1, -1, -1), painter.background().color());
+        drawRing(painter, look.rect.adjusted(1, 1, -1, -1), look.background);
     } else if (sunkEdge) {
         drawElementFrame(painter, *sunkEdge, frame, look.rect);
     }

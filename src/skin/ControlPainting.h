@@ -70,6 +70,7 @@ struct ComboBoxLook {
     QRect rect;
     ComboFrame frame = ComboFrame::Normal;
     bool rightToLeft = false;
+    QColor background;  // the box's own colour, for the flat frame of style 1
 };
 
 // The combo-box picture of the state over the whole box, transparent in

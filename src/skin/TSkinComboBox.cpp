@@ -83,6 +83,7 @@ void TSkinComboBox::paintOver(QPainter& painter) {
     const bool focused = !box_.isEditable() && box_.hasFocus();
     look.frame = comboBoxFrame(box_.isEnabled(), leftButtonHeld(), focused, hot());
     look.rightToLeft = box_.layoutDirection() == Qt::RightToLeft;
+    look.background = box_.palette().color(QPalette::Base);
     paintComboBox(painter, *skin(), look, box_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &box_));
 }
 

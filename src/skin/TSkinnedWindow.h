@@ -110,6 +110,7 @@ private:
     bool frameEvent(QEvent* event);
     int buttonAt(QPoint point) const;
     void pointerMoved(QMouseEvent* event);
+    void makeCurrent(int index, CaptionButtonState state);
     void pressed(QMouseEvent* event);
     void released(QMouseEvent* event);
     void doubleClicked(QMouseEvent* event);

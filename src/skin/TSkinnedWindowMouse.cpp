@@ -71,14 +71,22 @@ void TSkinnedWindow::pointerMoved(QMouseEvent* event) {
     if (!active_)
         return;
     const int index = buttonAt(event->position().toPoint());
-    if (index >= 0 && index == current_ && buttons_[static_cast<std::size_t>(index)].state == CaptionButtonState::Pressed)
+    if (index < 0) {
+        if (current_ >= 0)
+            setButtonState(current_, CaptionButtonState::Normal);
         return;
+    }
+    // The button the press began on looks pressed again when the pointer
+    // comes back to it.
+    const bool held = index == pressedButton_ && event->buttons().testFlag(Qt::LeftButton);
+    makeCurrent(index, held ? CaptionButtonState::Pressed : CaptionButtonState::Hot);
+}
+
+void TSkinnedWindow::makeCurrent(int index, CaptionButtonState state) {
     if (current_ >= 0 && current_ != index)
         setButtonState(current_, CaptionButtonState::Normal);
-    if (index >= 0) {
-        current_ = index;
-        setButtonState(index, CaptionButtonState::Hot);
-    }
+    current_ = index;
+    setButtonState(index, state);
 }
 
 void TSkinnedWindow::pressed(QMouseEvent* event) {
@@ -94,10 +102,8 @@ void TSkinnedWindow::pressed(QMouseEvent* event) {
     if (const int index = buttonAt(point); index >= 0) {
         if (!active_)
             window_.activateWindow();
-        if (current_ >= 0 && current_ != index)
-            setButtonState(current_, CaptionButtonState::Normal);
-        current_ = pressedButton_ = index;
-        setButtonState(index, CaptionButtonState::Pressed);
+        pressedButton_ = index;
+        makeCurrent(index, CaptionButtonState::Pressed);
         return;
     }
     if (onCaption && point.y() > topBorderGrip) {
