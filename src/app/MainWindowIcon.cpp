@@ -1,19 +1,14 @@
 #include "MainWindowIcon.h"
 
+#include "widgets/DrawnIcon.h"
+
 #include <QPainter>
-#include <QPixmap>
 
 namespace tessarin::app {
 namespace {
 
-// Drawn on a 48-unit square and scaled to the pixmap.
-QPixmap trainPicture(int size) {
-    QPixmap picture(size, size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 48.0, size / 48.0);
-
+// Drawn on a 48-unit square.
+void drawTrain(QPainter& painter) {
     // The tile, in the strip's blue with the page border's darker edge.
     painter.setPen(QPen(QColor(104, 121, 250), 2));
     painter.setBrush(QColor(146, 164, 230));
@@ -33,16 +28,10 @@ QPixmap trainPicture(int size) {
     painter.setBrush(QColor(250, 200, 60));
     painter.drawEllipse(QPointF(18.5, 27.5), 2.2, 2.2);
     painter.drawEllipse(QPointF(29.5, 27.5), 2.2, 2.2);
-    return picture;
 }
 
 } // namespace
 
-QIcon mainWindowIcon() {
-    QIcon icon;
-    for (int size : {48, 32, 24, 16})
-        icon.addPixmap(trainPicture(size));
-    return icon;
-}
+QIcon mainWindowIcon() { return widgets::drawnIcon({48, 32, 24, 16}, 48, drawTrain); }
 
 } // namespace tessarin::app

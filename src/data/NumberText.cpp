@@ -135,6 +135,14 @@ std::optional<long long> parseInteger(std::string_view text) {
     return negative ? static_cast<long long>(0 - value) : static_cast<long long>(value);
 }
 
+std::string notAnIntegerMessage(std::string_view text) {
+    return "'" + std::string(text) + "' is not a valid integer value";
+}
+
+std::string notANumberMessage(std::string_view text) {
+    return "'" + std::string(text) + "' is not a valid floating point value";
+}
+
 char localeDecimalSeparator() {
     const lconv* conventions = std::localeconv();
     return conventions && conventions->decimal_point && conventions->decimal_point[0]

@@ -20,6 +20,11 @@ std::optional<long double> parseNumber(std::string_view text, char decimalSepara
 // hexadecimal after "$" or "0x"; nullopt when the text is not one.
 std::optional<long long> parseInteger(std::string_view text);
 
+// The messages of a failed conversion, quoting the offending text as the
+// user reads it.
+std::string notAnIntegerMessage(std::string_view text);
+std::string notANumberMessage(std::string_view text);
+
 // The user's decimal separator, from the process locale.
 char localeDecimalSeparator();
 

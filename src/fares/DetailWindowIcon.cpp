@@ -1,20 +1,15 @@
 #include "DetailWindowIcon.h"
 
+#include "widgets/DrawnIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace tessarin::fares {
 namespace {
 
-// Drawn on a 32-unit square and scaled to the pixmap.
-QPixmap ticketPicture(int size) {
-    QPixmap picture(size, size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 32.0, size / 32.0);
-
+// Drawn on a 32-unit square.
+void drawTicket(QPainter& painter) {
     // The ticket, with a half-round notch in each short side.
     QPainterPath ticket;
     ticket.addRoundedRect(QRectF(1, 6, 30, 20), 3, 3);
@@ -33,16 +28,10 @@ QPixmap ticketPicture(int size) {
     painter.drawRect(QRectF(12.5, 11.5, 7, 4.5));
     painter.drawEllipse(QPointF(13.5, 19.5), 1.2, 1.2);
     painter.drawEllipse(QPointF(18.5, 19.5), 1.2, 1.2);
-    return picture;
 }
 
 } // namespace
 
-QIcon detailWindowIcon() {
-    QIcon icon;
-    for (int size : {16, 32})
-        icon.addPixmap(ticketPicture(size));
-    return icon;
-}
+QIcon detailWindowIcon() { return widgets::drawnIcon({16, 32}, 32, drawTicket); }
 
 } // namespace tessarin::fares

@@ -11,14 +11,14 @@ namespace tessarin::fares {
 Extended toNumber(std::string_view text, char decimalSeparator) {
     const auto number = data::parseNumber(text, decimalSeparator);
     if (!number || !std::isfinite(*number))
-        throw FareError("'" + std::string(text) + "' is not a valid floating point value");
+        throw FareError(data::notANumberMessage(text));
     return *number;
 }
 
 Extended toWholeNumber(std::string_view text) {
     const auto number = data::parseInteger(text);
     if (!number)
-        throw FareError("'" + std::string(text) + "' is not a valid integer value");
+        throw FareError(data::notAnIntegerMessage(text));
     return static_cast<Extended>(*number);
 }
 

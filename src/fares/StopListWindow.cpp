@@ -1,6 +1,7 @@
 #include "StopListWindow.h"
 
 #include "app/MessageBoxes.h"
+#include "grid/CentredColumns.h"
 #include "grid/TDataGrid.h"
 #include "queries/StopList.h"
 #include "widgets/TColor.h"
@@ -11,55 +12,27 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <array>
 
 namespace tessarin::fares {
 namespace {
 
-using grid::TAlignment;
 using widgets::TFont;
 
 constexpr QSize clientSize(464, 526);
 constexpr int panelColour = 15059394; // RGB (194, 201, 229)
 
-struct StopColumn {
-    const char* fieldName;
-    const char* title;
-    int width;
+constexpr grid::CentredColumn stopColumns[] = {
+    {"S_No", "车次", 32},     {"Station", "车站", 80},  {"A_Time", "到时", 85},
+    {"D_Time", "发时", 85},   {"Distance", "里程", 80}, {"Day", "天数", 70},
 };
-
-constexpr std::array<StopColumn, 6> stopColumns{{
-    {"S_No", "车次", 32},
-    {"Station", "车站", 80},
-    {"A_Time", "到时", 85},
-    {"D_Time", "发时", 85},
-    {"Distance", "里程", 80},
-    {"Day", "天数", 70},
-}};
-
-void addStopColumns(grid::TDataGrid& grid) {
-    for (const StopColumn& stop : stopColumns) {
-        grid::TGridColumn& column = grid.Columns().Add();
-        column.setFieldName(QString::fromUtf8(stop.fieldName));
-        column.setWidth(stop.width);
-        column.setAlignment(TAlignment::taCenter);
-        column.Title().setCaption(QString::fromUtf8(stop.title));
-        column.Title().setAlignment(TAlignment::taCenter);
-        column.Title().setColor(widgets::clBtnHighlight);
-        column.Title().setFont(TFont::make(QStringLiteral("宋体"), -12));
-    }
-}
 
 // The stop grid's settings; its cells keep the window's font. The stops are
 // the timetable, which this tool only reads: the grid deletes none of them.
 void setUpStopGrid(grid::TDataGrid& grid) {
     grid.setReadOnly(true);
-    grid.setOptions(grid::dgTitles | grid::dgColLines | grid::dgRowLines | grid::dgTabs | grid::dgRowSelect |
-                    grid::dgConfirmDelete | grid::dgCancelOnExit);
+    grid::setUpListGrid(grid);
     grid.setTitleFont(TFont::make(QStringLiteral("MS Sans Serif"), -11));
-    grid.setHorzScrollBar({.Tracking = true, .Visible = true});
-    grid.setVertScrollBar({{.Tracking = true, .Visible = true}, grid::TScrollBarVisibleMode::sbAutoShow});
-    addStopColumns(grid);
+    grid::addCentredColumns(grid, stopColumns, TFont::make(QStringLiteral("宋体"), -12));
 }
 
 } // namespace

@@ -17,7 +17,7 @@ constexpr long long minutesPerDay = 1440;
 long long integerValue(std::string_view text) {
     const auto value = data::parseInteger(text);
     if (!value || *value < INT32_MIN || *value > INT32_MAX)
-        throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+        throw ConversionError(data::notAnIntegerMessage(text));
     return *value;
 }
 

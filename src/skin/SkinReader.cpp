@@ -8,6 +8,7 @@
 #include "widgets/TColor.h"
 
 #include <algorithm>
+#include <optional>
 #include <array>
 #include <string>
 
@@ -241,7 +242,9 @@ int captionFrameCount(int frame, const QImage& image, int action) {
 }
 
 void SkinReader::readCaptionButtons() {
-    const TSkinCaptionButtonElement* maximize = nullptr;
+    // Where the maximize button read so far stands, for a button that takes
+    // its place (kept by value: the list grows as buttons are read).
+    std::optional<QPoint> maximizePosition;
     for (const std::string& section : ini_.sectionNames()) {
         const std::string upper = data::upperLatin(section);
         if (!upper.starts_with("BUTTON") ||
@@ -261,13 +264,13 @@ void SkinReader::readCaptionButtons() {
         button.combineOp = number(section, "CombineOp", -1);
         button.image = image(ini_.readString(section, "ButtonImage"));
         button.frameCount = captionFrameCount(number(section, "frame", 0), button.image, action);
-        if (action == 4 && maximize) {
-            button.x = maximize->x;
-            button.y = maximize->y;
+        if (action == 4 && maximizePosition) {
+            button.x = maximizePosition->x();
+            button.y = maximizePosition->y();
         }
+        if (action == 1 && button.visibility == 2)
+            maximizePosition = QPoint(button.x, button.y);
         skin_.captionButtons.push_back(std::move(button));
-        if (action == 1 && skin_.captionButtons.back().visibility == 2)
-            maximize = &skin_.captionButtons.back();
     }
     readChildWindowButtons();
 }

@@ -73,6 +73,16 @@ TEST(SkinReader, HelpButtonTakesThePlaceOfTheMaximizeButtonBeforeIt) {
     EXPECT_EQ(std::tuple(help.action, help.x, help.y), std::tuple(4, 72, 3));
 }
 
+TEST(SkinReader, HelpButtonFindsTheMaximizeButtonAfterManyButtonsBetween) {
+    std::string definition = "[BUTTON00]\nAction=1\nVisibility=2\nXcoord=72\nYcoord=3\n";
+    for (int i = 1; i <= 40; ++i)
+        definition += "[BUTTON" + std::to_string(i + 10) + "]\nAction=2\nXcoord=" + std::to_string(i) + "\n";
+    definition += "[BUTTON99]\nAction=4\nXcoord=500\nYcoord=500\n";
+    const SkinData skin = read(definition);
+    const auto& help = skin.captionButtons[41];
+    EXPECT_EQ(std::tuple(help.action, help.x, help.y), std::tuple(4, 72, 3));
+}
+
 TEST(SkinReader, ChildWindowButtonsShareTheTwelvePartImage) {
     const SkinData skin = read("[MDICONTROLS]\nImage=mdi.bmp\n", {{"mdi.bmp", filled(120, 9)}});
     ASSERT_EQ(skin.captionButtons.size(), 3u);
