@@ -1,39 +1,23 @@
 #include "FareTables.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace tessarin::fares {
 namespace {
 
-struct CommandResult {
-    int status;
-    std::string out;
-    std::string err;
-};
+using tessarin::testing::CliRun;
 
-std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Runs tessarin-cli on the shared scratch timetable with the given standard input.
-CommandResult runCli(const data::Connection& timetable, const std::string& arguments, const std::string& input = {}) {
-    const std::filesystem::path folder = timetable.file().parent_path();
-    std::ofstream(folder / "stdin.txt") << input;
-    const std::string command = "'" + (tessarin::testing::binaryFolder() / "tessarin-cli").string() + "' --db '" +
-                                timetable.file().string() + "' " + arguments + " < '" +
-                                (folder / "stdin.txt").string() + "' > '" + (folder / "stdout.txt").string() +
-                                "' 2> '" + (folder / "stderr.txt").string() + "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(folder / "stdout.txt"),
-            readFile(folder / "stderr.txt")};
+// Runs tessarin-cli on the shared scratch timetable: `arguments` are words
+// separated by single blanks.
+CliRun runCli(const data::Connection& timetable, const std::string& arguments, const std::string& input = {}) {
+    std::vector<std::string> words{"--db", timetable.file().string()};
+    std::istringstream in(arguments);
+    for (std::string word; std::getline(in, word, ' ');)
+        words.push_back(word);
+    return tessarin::testing::runCli(words, input);
 }
 
 class CommandLineTest : public ::testing::Test {
@@ -44,14 +28,14 @@ protected:
 
 TEST_F(CommandLineTest, FaresPrintsTheSevenTextsOrTheErrorWithStatus1) {
     EXPECT_EQ(runCli(timetable_, "fares 普快 150 1 1 0 1").out, "15\t28.6\t--\t--\t--\t61.6\t63.6\n");
-    const CommandResult failed = runCli(timetable_, "fares 普快 abc 1 1 1 1");
+    const CliRun failed = runCli(timetable_, "fares 普快 abc 1 1 1 1");
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out, "");
     EXPECT_EQ(failed.err, "'abc' is not a valid floating point value\n");
 }
 
 TEST_F(CommandLineTest, FaresBatchAnswersEveryLineAndExitsZero) {
-    const CommandResult result = runCli(timetable_, "fares -",
+    const CliRun result = runCli(timetable_, "fares -",
                                         "普快\t150\t1\t1\t1\t1\n"
                                         "动车组\t100\t0\t\t1\t0\n"
                                         "普快\t150\t1\n"
@@ -67,11 +51,11 @@ TEST_F(CommandLineTest, DetailPrintsCaptionsAndValuesInScreenOrder) {
     timetable_.execute("delete from train_tmp");
     timetable_.execute("insert into train_tmp(id,type,s_station,e_station,distance,during_tm,during_day,p1,p2,p3,p4)"
                        " values('K7322','普快','北京','天津','150','1:30','0','1','1','1','0')");
-    const CommandResult found = runCli(timetable_, "detail K7322");
+    const CliRun found = runCli(timetable_, "detail K7322");
     EXPECT_EQ(found.status, 0);
     EXPECT_EQ(found.out, "发站：\t北京\n到站：\t天津\n里程：\t150\n硬座：\t15\n软座：\t28.6\n历时：\t1:30\n"
                          "软卧上：\t--\n软卧下：\t--\n天数：\t0\n硬卧上：\t38\n硬卧中：\t39\n硬卧下：\t40\n");
-    const CommandResult missing = runCli(timetable_, "detail T9");
+    const CliRun missing = runCli(timetable_, "detail T9");
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(missing.err, "'' is not a valid floating point value\n");

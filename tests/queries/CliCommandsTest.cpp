@@ -1,41 +1,21 @@
 #include "CaseName.h"
 #include "SampleTimetable.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
 
 namespace tessarin::queries {
 namespace {
 
 using queries::PrintTo;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
 
-std::string fileText(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Runs tessarin-cli on the timetable; the arguments hold no single quote.
 CliRun runCli(const testing::TemporaryTimetable& timetable, const std::vector<std::string>& arguments) {
-    std::string command = (testing::binaryFolder() / "tessarin-cli").string() + " --db '" +
-                          timetable.file().string() + "'";
-    for (const std::string& argument : arguments)
-        command += " '" + argument + "'";
-    const auto out = timetable.folder() / "out.txt";
-    const auto err = timetable.folder() / "err.txt";
-    const int status = std::system((command + " >'" + out.string() + "' 2>'" + err.string() + "'").c_str());
-    return {WEXITSTATUS(status), fileText(out), fileText(err)};
+    std::vector<std::string> words{"--db", timetable.file().string()};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    return testing::runCli(words);
 }
 
 struct CliCase {

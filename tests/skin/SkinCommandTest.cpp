@@ -1,42 +1,28 @@
 // tessarin-cli skin [FILE], run as a user runs it.
 
+#include "support/CliRunner.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using tessarin::testing::CliRun;
 
-CliRun runCli(const std::string& arguments) {
-    const fs::path errFile = fs::temp_directory_path() / ("skin-command-" + std::to_string(::getpid()) + ".err");
-    const std::string command = std::string(std::getenv("TESSARIN_BIN_DIR")) + "/tessarin-cli skin " + arguments +
-                                " 2>" + errFile.string();
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), read);
-    run.status = WEXITSTATUS(::pclose(pipe));
-    std::ifstream err(errFile);
-    run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-    fs::remove(errFile);
-    return run;
+// tessarin-cli skin, with a packed skin file when one is named.
+CliRun runCli(const std::string& file) {
+    std::vector<std::string> arguments{"skin"};
+    if (!file.empty())
+        arguments.push_back(file);
+    return tessarin::testing::runCli(arguments);
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -69,7 +55,7 @@ TEST(SkinCommand, DescribesTheStoredSkin) {
 
 TEST(SkinCommand, ReadsAPackedSkinFileLikeTheStoredSkin) {
     const CliRun stored = runCli("");
-    const CliRun file = runCli("'" + packedSkinFile.string() + "'");
+    const CliRun file = runCli(packedSkinFile.string());
     EXPECT_EQ(file.status, 0) << file.err;
     EXPECT_EQ(file.out, stored.out);
 }
@@ -82,7 +68,7 @@ TEST(SkinCommand, FailsOnDamagedOrMissingFiles) {
         std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 3);
     }
     for (const auto& [arguments, message] :
-         {std::pair{"'" + cut.string() + "'", "Skin unpacking: the packed data ends after"},
+         {std::pair{cut.string(), "Skin unpacking: the packed data ends after"},
           std::pair{std::string("/no/such/file.skin"), "Cannot read the skin file /no/such/file.skin"}}) {
         const CliRun run = runCli(arguments);
         EXPECT_EQ(run.status, 1) << arguments;

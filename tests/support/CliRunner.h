@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tessarin::testing {
+
+// What a run of the built tessarin-cli left: its exit status (-1 when it did
+// not exit normally) and its two output streams.
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs tessarin-cli with the arguments, each handed over as one word (no
+// shell), and `input` as its standard input.
+CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {});
+
+} // namespace tessarin::testing
