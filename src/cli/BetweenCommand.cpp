@@ -8,12 +8,8 @@
 namespace tessarin::cli {
 namespace {
 
-constexpr std::string_view usage = "between FROM TO";
-
 int runBetweenCommand(CliContext& context) {
     static const ResultQueryCommand command{
-        usage,
-        2,
         {"id", "start_s", "end_s", "type", "s_station", "s_tm", "e_station", "e_tm", "during_tm", "during_s_no",
          "Train_Price"},
         [](data::Connection& connection, data::Query& qry4, const std::vector<std::string>& arguments) {
@@ -22,7 +18,7 @@ int runBetweenCommand(CliContext& context) {
     return runResultQueryCommand(context, command);
 }
 
-const CommandRegistration registration({"between", usage, runBetweenCommand});
+const CommandRegistration registration({"between", "between FROM TO", 2, 2, runBetweenCommand});
 
 } // namespace
 } // namespace tessarin::cli

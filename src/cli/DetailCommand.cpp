@@ -12,10 +12,6 @@ namespace tessarin::cli {
 namespace {
 
 int runDetailCommand(CliContext& context) {
-    if (context.arguments().size() != 1) {
-        context.err() << "usage: tessarin-cli detail ID\n";
-        return exitError;
-    }
     data::Query detailRow(context.connection());
     const fares::DetailRow row = fares::ReadDetailRow(detailRow, context.arguments()[0]);
     for (const fares::DetailField& field : fares::DetailFieldsFor(context.connection(), row))
@@ -23,7 +19,7 @@ int runDetailCommand(CliContext& context) {
     return exitOk;
 }
 
-const CommandRegistration registration({"detail", "detail ID", runDetailCommand});
+const CommandRegistration registration({"detail", "detail ID", 1, 1, runDetailCommand});
 
 } // namespace
 } // namespace tessarin::cli

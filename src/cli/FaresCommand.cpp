@@ -64,20 +64,20 @@ int answerBatch(CliContext& context) {
     return exitOk;
 }
 
+constexpr std::string_view usage = "fares TYPE DISTANCE P1 P2 P3 P4 | fares -";
+
 int runFaresCommand(CliContext& context) {
     const std::vector<std::string>& arguments = context.arguments();
     if (arguments.size() == 1 && arguments[0] == "-")
         return answerBatch(context);
-    if (arguments.size() != caseFieldCount) {
-        context.err() << "usage: tessarin-cli fares TYPE DISTANCE P1 P2 P3 P4 | fares -\n";
-        return exitError;
-    }
+    if (arguments.size() != caseFieldCount)
+        return usageError(context, usage);
     context.out() << joinedWithTabs(fares::ComputeFareTexts(context.connection(), fareInputsFrom(arguments)))
                   << '\n';
     return exitOk;
 }
 
-const CommandRegistration registration({"fares", "fares TYPE DISTANCE P1 P2 P3 P4 | fares -", runFaresCommand});
+const CommandRegistration registration({"fares", usage, 1, caseFieldCount, runFaresCommand});
 
 } // namespace
 } // namespace tessarin::cli

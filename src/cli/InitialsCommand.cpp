@@ -10,10 +10,6 @@ namespace tessarin::cli {
 namespace {
 
 int runInitialsCommand(CliContext& context) {
-    if (context.arguments().size() != 1) {
-        context.err() << "usage: tessarin-cli initials TEXT\n";
-        return exitError;
-    }
     const std::string& text = context.arguments()[0];
     if (text.empty()) {
         context.err() << "No text to give the initials of.\n";
@@ -24,7 +20,7 @@ int runInitialsCommand(CliContext& context) {
     return exitOk;
 }
 
-const CommandRegistration registration({"initials", "initials TEXT", runInitialsCommand});
+const CommandRegistration registration({"initials", "initials TEXT", 1, 1, runInitialsCommand});
 
 } // namespace
 } // namespace tessarin::cli

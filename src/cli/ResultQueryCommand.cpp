@@ -8,10 +8,6 @@
 namespace tessarin::cli {
 
 int runResultQueryCommand(CliContext& context, const ResultQueryCommand& command) {
-    if (context.arguments().size() != command.argumentCount) {
-        context.err() << "usage: tessarin-cli " << command.usage << '\n';
-        return exitError;
-    }
     data::Connection& connection = context.connection();
     data::Query qry4(connection);
     const queries::QueryOutcome outcome = command.run(connection, qry4, context.arguments());

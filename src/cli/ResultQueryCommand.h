@@ -14,20 +14,17 @@ class Query;
 
 namespace tessarin::cli {
 
-// A command that runs one query page's query: its usage line, how many
-// arguments it takes, the page grid's columns in order, and the query run on
-// the arguments with the command's connection and result set.
+// A command that runs one query page's query: the page grid's columns in
+// order, and the query run on the arguments with the command's connection and
+// result set.
 struct ResultQueryCommand {
-    std::string_view usage;
-    std::size_t argumentCount;
     std::vector<std::string> columns;
     std::function<queries::QueryOutcome(data::Connection&, data::Query&, const std::vector<std::string>&)> run;
 };
 
 // Runs the command: prints the result set's rows in the grid's columns,
 // tab-separated after a header line of the field names (exitOk); a notice
-// goes to standard error (exitNothing); wrong arguments print the usage
-// (exitError). Errors propagate.
+// goes to standard error (exitNothing). Errors propagate.
 int runResultQueryCommand(CliContext& context, const ResultQueryCommand& command);
 
 } // namespace tessarin::cli

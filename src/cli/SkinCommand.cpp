@@ -69,10 +69,6 @@ void printColours(std::ostream& out, const TIniText& definition) {
 }
 
 int runSkinCommand(CliContext& context) {
-    if (context.arguments().size() > 1) {
-        context.err() << "usage: tessarin-cli skin [FILE]\n";
-        return exitError;
-    }
     const SkinArchive archive(unpackSkin(packedSkin(context.arguments())));
     const TIniText definition = definitionOf(archive);
     std::ostream& out = context.out();
@@ -85,7 +81,7 @@ int runSkinCommand(CliContext& context) {
     return exitOk;
 }
 
-const CommandRegistration registration({"skin", "skin [FILE]", runSkinCommand});
+const CommandRegistration registration({"skin", "skin [FILE]", 0, 1, runSkinCommand});
 
 } // namespace
 } // namespace tessarin::cli

@@ -11,10 +11,6 @@ namespace tessarin::cli {
 namespace {
 
 int runSqlCommand(CliContext& context) {
-    if (context.arguments().size() != 1) {
-        context.err() << "usage: tessarin-cli sql STATEMENT\n";
-        return exitError;
-    }
     data::Query query(context.connection());
     query.setStatement(context.arguments()[0]);
     query.open();
@@ -22,7 +18,7 @@ int runSqlCommand(CliContext& context) {
     return exitOk;
 }
 
-const CommandRegistration registration({"sql", "sql STATEMENT", runSqlCommand});
+const CommandRegistration registration({"sql", "sql STATEMENT", 1, 1, runSqlCommand});
 
 } // namespace
 } // namespace tessarin::cli

@@ -8,12 +8,8 @@
 namespace tessarin::cli {
 namespace {
 
-constexpr std::string_view usage = "station TEXT";
-
 int runStationCommand(CliContext& context) {
     static const ResultQueryCommand command{
-        usage,
-        1,
         {"id", "start_s", "end_s", "type", "e_tm", "s_station", "s_tm", "Train_Price"},
         [](data::Connection& connection, data::Query& qry4, const std::vector<std::string>& arguments) {
             return queries::queryStation(connection, qry4, arguments[0]);
@@ -21,7 +17,7 @@ int runStationCommand(CliContext& context) {
     return runResultQueryCommand(context, command);
 }
 
-const CommandRegistration registration({"station", usage, runStationCommand});
+const CommandRegistration registration({"station", "station TEXT", 1, 1, runStationCommand});
 
 } // namespace
 } // namespace tessarin::cli

@@ -12,17 +12,13 @@ namespace tessarin::cli {
 namespace {
 
 int runStopsCommand(CliContext& context) {
-    if (context.arguments().size() != 1) {
-        context.err() << "usage: tessarin-cli stops ID\n";
-        return exitError;
-    }
     data::Query stops(context.connection());
     queries::openStopList(stops, context.arguments()[0]);
     printDataSet(context.out(), stops, {"S_No", "Station", "A_Time", "D_Time", "Distance", "Day"});
     return exitOk;
 }
 
-const CommandRegistration registration({"stops", "stops ID", runStopsCommand});
+const CommandRegistration registration({"stops", "stops ID", 1, 1, runStopsCommand});
 
 } // namespace
 } // namespace tessarin::cli

@@ -10,10 +10,6 @@ namespace tessarin::cli {
 namespace {
 
 int runSuggestCommand(CliContext& context) {
-    if (context.arguments().size() != 1) {
-        context.err() << "usage: tessarin-cli suggest TEXT\n";
-        return exitError;
-    }
     const std::string& typed = context.arguments()[0];
     if (typed.empty()) {
         context.err() << "No text to suggest stations for.\n";
@@ -31,7 +27,7 @@ int runSuggestCommand(CliContext& context) {
     return exitNothing;
 }
 
-const CommandRegistration registration({"suggest", "suggest TEXT", runSuggestCommand});
+const CommandRegistration registration({"suggest", "suggest TEXT", 1, 1, runSuggestCommand});
 
 } // namespace
 } // namespace tessarin::cli

@@ -8,12 +8,8 @@
 namespace tessarin::cli {
 namespace {
 
-constexpr std::string_view usage = "train TEXT";
-
 int runTrainCommand(CliContext& context) {
     static const ResultQueryCommand command{
-        usage,
-        1,
         {"id", "start_s", "end_s", "type", "s_station", "s_tm", "e_station", "e_tm", "during_tm", "Train_Price"},
         [](data::Connection& connection, data::Query& qry4, const std::vector<std::string>& arguments) {
             return queries::queryTrainNumber(connection, qry4, arguments[0]);
@@ -21,7 +17,7 @@ int runTrainCommand(CliContext& context) {
     return runResultQueryCommand(context, command);
 }
 
-const CommandRegistration registration({"train", usage, runTrainCommand});
+const CommandRegistration registration({"train", "train TEXT", 1, 1, runTrainCommand});
 
 } // namespace
 } // namespace tessarin::cli

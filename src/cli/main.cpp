@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     arguments.erase(arguments.begin());
     cli::CliContext context(dataFile, std::move(arguments), std::cin, std::cout, std::cerr);
     try {
-        return command->run(context);
+        return cli::runCommand(*command, context);
     } catch (const std::exception& error) {
         std::cout.flush();
         std::cerr << error.what() << '\n';
