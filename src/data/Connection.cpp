@@ -21,7 +21,9 @@ void checkFileExists(const std::filesystem::path& file) {
 
 DatabaseHandle openExisting(const std::filesystem::path& file) {
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    // A connection is used by one thread at a time, so the engine need not
+    // lock it around every call.
+    const int rc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     DatabaseHandle db(raw);
     if (rc != SQLITE_OK)
         throw ConnectionError("Could not open file '" + file.string() + "': " +

@@ -55,6 +55,17 @@ void cstrFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
     sqlite3_result_text(context, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
 }
 
+// A signed run of at most 18 digits, which a long long always holds.
+long long wholeNumber(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    long long value = 0;
+    for (char digit : text)
+        value = value * 10 + (digit - '0');
+    return negative ? -value : value;
+}
+
 } // namespace
 
 std::variant<long long, double> leadingNumber(std::string_view text) {
@@ -89,10 +100,9 @@ std::variant<long long, double> leadingNumber(std::string_view text) {
             i = exponentEnd;
         }
     }
-    const std::string number(text.substr(start, i - start));
     if (whole && i - integerStart <= 18)
-        return std::stoll(number);
-    const auto value = parseNumber(number);
+        return wholeNumber(text.substr(start, i - start));
+    const auto value = parseNumber(text.substr(start, i - start));
     const double result = value ? static_cast<double>(*value) : 0.0;
     if (std::floor(result) == result && std::fabs(result) < 9.0e18)
         return static_cast<long long>(result);
