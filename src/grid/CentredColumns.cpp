@@ -15,12 +15,12 @@ void setUpListGrid(TDataGrid& grid) {
 
 void addCentredColumns(TDataGrid& grid, std::span<const CentredColumn> columns,
                        const std::optional<widgets::TFont>& titleFont) {
-    for (const CentredColumn& spec : columns) {
+    for (const CentredColumn& wanted : columns) {
         TGridColumn& column = grid.Columns().Add();
-        column.setFieldName(QString::fromUtf8(spec.fieldName));
-        column.setWidth(spec.width);
+        column.setFieldName(QString::fromUtf8(wanted.fieldName));
+        column.setWidth(wanted.width);
         column.setAlignment(TAlignment::taCenter);
-        column.Title().setCaption(QString::fromUtf8(spec.title));
+        column.Title().setCaption(QString::fromUtf8(wanted.title));
         column.Title().setAlignment(TAlignment::taCenter);
         column.Title().setColor(widgets::clBtnHighlight);
         if (titleFont)
