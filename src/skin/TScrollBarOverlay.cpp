@@ -1,12 +1,13 @@
 #include "TScrollBarOverlay.h"
 
+#include "widgets/ScrollBarParts.h"
+
 #include <QAbstractSlider>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionSlider>
 
 #include <algorithm>
 #include <memory>
@@ -33,22 +34,7 @@ ScrollBarPart partOfRequest(int action) {
 
 } // namespace
 
-QRect nativeThumbRect(const QScrollBar& bar) {
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = bar.orientation();
-    if (bar.orientation() == Qt::Horizontal)
-        option.state |= QStyle::State_Horizontal;
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    option.upsideDown = bar.invertedAppearance();
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
-}
+QRect nativeThumbRect(const QScrollBar& bar) { return widgets::scrollBarPart(bar, QStyle::SC_ScrollBarSlider); }
 
 TScrollBarOverlay::TScrollBarOverlay(QScrollBar& bar, const TSkinComponent& component)
     : QWidget(bar.parentWidget()), bar_(bar), component_(&component) {

@@ -1,9 +1,9 @@
 #include "GridFixture.h"
+#include "widgets/ScrollBarParts.h"
 
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionSlider>
 
 #include <memory>
 
@@ -21,18 +21,7 @@ protected:
 };
 
 // Where the style puts a part of a scroll bar, in the bar's coordinates.
-QRect partOf(QScrollBar& bar, QStyle::SubControl part) {
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
-}
+QRect partOf(QScrollBar& bar, QStyle::SubControl part) { return widgets::scrollBarPart(bar, part); }
 
 // Length of a scroll bar's thumb and of its groove, as the style draws them.
 std::pair<int, int> thumbAndGroove(QScrollBar& bar) {
