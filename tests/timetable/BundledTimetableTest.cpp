@@ -150,7 +150,8 @@ TEST(BundledTimetable, HubsJoinTheirLinesWithTrainsEndingAndLeavingThere) {
             for (const StoredTrain& leaving : trains) {
                 if (leaving.origin() != hub || leaving.terminal() == ending.origin())
                     continue;
-                const int wait = (clock(leaving.stops.front()[Departure]) - clock(ending.stops.back()[Arrival]) + 1440) % 1440;
+                const int arrival = clock(ending.stops.back()[Arrival]);
+                const int wait = (clock(leaving.stops.front()[Departure]) - arrival + 1440) % 1440;
                 changes += wait >= 30 && wait <= 240;
             }
         }
