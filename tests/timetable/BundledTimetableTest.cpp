@@ -132,5 +132,32 @@ TEST(BundledTimetable, PlanRunsEveryTypeBothWaysWithOvernightTrainsAndClassGaps)
     }
 }
 
+// A journey with changes needs hubs where trains of one line end and trains
+// of another leave soon after: within half an hour to four hours.
+TEST(BundledTimetable, HubsJoinTheirLinesWithTrainsEndingAndLeavingThere) {
+    const std::vector<StoredTrain> trains = bundledTrains();
+    std::set<std::string> stations;
+    for (const TrainRow& row : bundledRows())
+        stations.insert(row[Station]);
+    EXPECT_GE(stations.size(), 400u);
+    auto clock = [](const std::string& time) { return minuteOfRun("1", time); };
+    for (const char* hub : {"郑州", "武昌", "汉口", "徐州", "株洲", "石家庄", "济南", "长沙", "衡阳", "柳州", "贵阳",
+                            "成都", "重庆", "西安", "宝鸡", "兰州", "太原", "沈阳", "沈阳北", "哈尔滨"}) {
+        int changes = 0;
+        for (const StoredTrain& ending : trains) {
+            if (ending.terminal() != hub)
+                continue;
+            for (const StoredTrain& leaving : trains) {
+                if (leaving.origin() != hub || leaving.terminal() == ending.origin())
+                    continue;
+                const int arrival = clock(ending.stops.back()[Arrival]);
+                const int wait = (clock(leaving.stops.front()[Departure]) - arrival + 1440) % 1440;
+                changes += wait >= 30 && wait <= 240;
+            }
+        }
+        EXPECT_GE(changes, 2) << hub;
+    }
+}
+
 } // namespace
 } // namespace tessarin::testing
