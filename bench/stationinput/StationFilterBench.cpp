@@ -7,7 +7,7 @@
 #include "data/LatinCase.h"
 #include "stationinput/PinyinInitial.h"
 #include "stationinput/StationFilter.h"
-#include "stationinput/Utf8Characters.h"
+#include "data/Utf8Characters.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,7 +29,7 @@ constexpr std::string_view stationCharacters =
 std::vector<std::string_view> splitCharacters(std::string_view text) {
     std::vector<std::string_view> characters;
     while (!text.empty()) {
-        characters.push_back(firstCharacter(text));
+        characters.push_back(data::firstCharacter(text));
         text.remove_prefix(characters.back().size());
     }
     return characters;
@@ -57,7 +57,7 @@ const std::vector<std::string>& benchmarkNames() {
 // The baseline: the name's characters converted one by one as they are compared.
 bool matchesConvertingEachCharacter(std::string_view name, std::string_view text) {
     for (const char wanted : text) {
-        const std::string_view character = firstCharacter(name);
+        const std::string_view character = data::firstCharacter(name);
         name.remove_prefix(character.size());
         if (wanted == '?')
             continue;
