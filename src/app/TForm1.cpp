@@ -87,7 +87,7 @@ TForm1::TForm1(QWidget* parent)
     move(463, 130);
     ds1.setDataSet(&qry4);
     try {
-        stations_ = stationinput::StationList::load(stationinput::defaultStationListFile());
+        stations_ = stationinput::StationList(stationinput::readStationNames(stationinput::defaultStationListFile()));
     } catch (const std::exception& error) {
         showStandardError(nullptr, error);
     }

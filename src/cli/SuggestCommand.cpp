@@ -15,7 +15,7 @@ int runSuggestCommand(CliContext& context) {
         context.err() << "No text to suggest stations for.\n";
         return exitNothing;
     }
-    const auto list = stationinput::StationList::load(stationinput::defaultStationListFile());
+    const auto list = stationinput::StationList(stationinput::readStationNames(stationinput::defaultStationListFile()));
     bool offered = false;
     stationinput::MatchStations(list, typed, [&](const std::string& name) {
         context.out() << name << '\n';
