@@ -17,7 +17,7 @@ struct SpelledCharacter {
     std::span<const std::uint16_t> readings;
 
     bool hasInitial(char upperCaseLetter) const {
-        return upperCaseLetter >= 'A' && upperCaseLetter <= 'Z' && (initials >> (upperCaseLetter - 'A') & 1u) != 0;
+        return upperCaseLetter >= 'A' && upperCaseLetter <= 'Z' && ((initials >> (upperCaseLetter - 'A')) & 1u) != 0;
     }
 };
 
