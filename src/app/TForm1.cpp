@@ -18,6 +18,7 @@
 #include "queries/TrainNumberQuery.h"
 #include "skin/MainWindowSkin.h"
 #include "stationinput/StationFilter.h"
+#include "stationinput/TimetableStations.h"
 #include "widgets/PageBorder.h"
 #include "widgets/TImgCheckButton.h"
 #include "widgets/TPageControl.h"
@@ -86,11 +87,6 @@ TForm1::TForm1(QWidget* parent)
     setWindowIcon(mainWindowIcon());
     move(463, 130);
     ds1.setDataSet(&qry4);
-    try {
-        stations_ = stationinput::StationList::load(stationinput::defaultStationListFile());
-    } catch (const std::exception& error) {
-        showStandardError(nullptr, error);
-    }
     skin::loadMainWindowSkin(skin1);
     createControls();
     setTabOrders();
@@ -132,6 +128,7 @@ void TForm1::FormCreate() {
     ConnectDB();
     if (!connected())
         return;
+    loadStationNames();
     pgc1->setBrushColor(widgets::TColor::fromInt(pageColour).toQColor());
     for (BannerPane* pane : {wb1, wb2, wb3})
         pane->navigate(bannerPageAddress());
@@ -148,6 +145,27 @@ void TForm1::ConnectDB() {
         box.exec();
         close();
     }
+}
+
+// The names the station boxes offer: the bundled list, then the stations of
+// the open timetable that it lacks. A list that cannot be read is told, and
+// the timetable's stations are offered all the same.
+void TForm1::loadStationNames() {
+    std::vector<std::string> names;
+    try {
+        names = stationinput::readStationNames(stationinput::defaultStationListFile());
+    } catch (const std::exception& error) {
+        showStandardError(nullptr, error);
+    }
+    try {
+        stationinput::appendTimetableStations(names, con1);
+    } catch (const std::exception& error) {
+        showStandardError(nullptr, error);
+    }
+    stations_ = stationinput::StationList(std::move(names));
+    ListBox1->clear();
+    for (const std::string& name : stations_.names())
+        ListBox1->addItem(QString::fromStdString(name));
 }
 
 void TForm1::showEvent(QShowEvent* event) {

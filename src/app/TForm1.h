@@ -136,6 +136,7 @@ private:
     void FormCreate();
     void FormShow();
     void ConnectDB();
+    void loadStationNames();
     void switchPage(widgets::TTabSheet* page);
     void btn1Click();
     void btn2Click();

@@ -132,8 +132,6 @@ void TForm1::createStationToStationPage() {
     ListBox1 = named(new QListWidget(PaintControl1), "ListBox1");
     ListBox1->setGeometry(424, -96, 121, 97);
     ListBox1->hide();
-    for (const std::string& name : stations_.names())
-        ListBox1->addItem(QString::fromStdString(name));
 
     dbgrd1 = createResultGrid(PaintControl1);
     setUpStationToStationColumns(*dbgrd1);

@@ -1,7 +1,7 @@
 #include "PinyinInitial.h"
 
-#include "GbkCode.h"
-#include "Utf8Characters.h"
+#include "data/GbkCode.h"
+#include "data/Utf8Characters.h"
 
 #include <algorithm>
 #include <array>
@@ -54,14 +54,14 @@ char pinyinInitialOfCode(unsigned code) {
 }
 
 char GetPinyinInitial(std::string_view text) {
-    const auto code = gbkCode(firstCharacter(text));
+    const auto code = data::gbkCode(data::firstCharacter(text));
     return code ? pinyinInitialOfCode(*code) : 0;
 }
 
 std::string pinyinInitials(std::string_view text) {
     std::string initials;
     while (!text.empty()) {
-        const std::string_view character = firstCharacter(text);
+        const std::string_view character = data::firstCharacter(text);
         initials += GetPinyinInitial(character);
         text.remove_prefix(character.size());
     }

@@ -9,20 +9,24 @@
 
 namespace tessarin::stationinput {
 
-// Whether a name is offered for the typed text, given the initials of the
-// name's characters (one byte per character, 0 where a character has none).
-// Position by position over the typed text: "?" stands for any one character,
-// even past the end of the name; a Latin letter of either case must be the
-// initial of the name's character at that position; anything else (digits,
-// punctuation, Chinese characters) never matches. An empty text matches every
-// name.
-bool initialsMatch(std::string_view initials, std::string_view typed);
-
 // Receives each name that a filter offers, in list order.
 using AppendStation = std::function<void(const std::string& name)>;
 
 // The filter of a station box: hands every name of the list that is offered
 // for the typed text to `append`, in list order, repeats kept, without limit.
+//
+// A name is offered when the typed text matches it in either of two ways,
+// without regard to the case of the letters:
+// - by initials, position by position: "?" stands for any one character, even
+//   past the end of the name; a letter must be an initial of the name's
+//   character at that position (the first letter of any of its readings, or
+//   its letter by the GBK order of GetPinyinInitial);
+// - by full pinyin: the text, all Latin letters, begins the name's pinyin
+//   spelled out with one reading per character, any reading of each ("beij",
+//   "beijingx", "chongqing"); a typed "u" also stands for ü ("luliang" as
+//   well as "lvliang").
+// Anything else (digits, punctuation, Chinese characters) never matches. An
+// empty text matches every name.
 void MatchStations(const StationList& list, std::string_view typed, const AppendStation& append);
 
 // The filters of the three station boxes (cbStart, cbStop, sTaBox) differ only

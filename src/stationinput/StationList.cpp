@@ -1,6 +1,5 @@
 #include "StationList.h"
 
-#include "PinyinInitial.h"
 #include "data/DataFile.h"
 
 #include <cerrno>
@@ -34,12 +33,12 @@ std::vector<std::string> readNames(std::istream& in) {
 } // namespace
 
 StationList::StationList(std::vector<std::string> names) : names_(std::move(names)) {
-    initials_.reserve(names_.size());
+    spellings_.reserve(names_.size());
     for (const std::string& name : names_)
-        initials_.push_back(pinyinInitials(name));
+        spellings_.push_back(spell(name));
 }
 
-StationList StationList::load(const std::filesystem::path& file) {
+std::vector<std::string> readStationNames(const std::filesystem::path& file) {
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         throw StationListError("Could not find the station list '" + file.string() + "'.");
@@ -51,7 +50,7 @@ StationList StationList::load(const std::filesystem::path& file) {
     std::vector<std::string> names = readNames(in);
     if (in.bad())
         failToRead(file, std::strerror(errno));
-    return StationList(std::move(names));
+    return names;
 }
 
 std::filesystem::path defaultStationListFile() { return data::defaultDataFile().parent_path() / "stations.txt"; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SpelledName.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <stdexcept>
@@ -15,30 +17,29 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The fixed list of province and station names that the station boxes suggest
-// from, in its own order, repeats kept. The pinyin initials of every name are
-// worked out once when the list is made, so that filtering it per keystroke
-// converts no text.
+// The list of province and station names that the station boxes suggest
+// from, in its own order, repeats kept. Every name is spelled out for the
+// filter once when the list is made (SpelledName.h), so that filtering it per
+// keystroke converts no text.
 class StationList {
 public:
     StationList() = default;
     explicit StationList(std::vector<std::string> names);
 
-    // Reads a UTF-8 text file of one name per line (line ends LF or CRLF, an
-    // optional byte order mark, blank lines skipped). Throws StationListError
-    // when the file is missing or cannot be read.
-    static StationList load(const std::filesystem::path& file);
-
     std::size_t size() const { return names_.size(); }
     const std::vector<std::string>& names() const { return names_; }
     const std::string& name(std::size_t row) const { return names_[row]; }
-    // The initials of the name's characters, one byte each, 0 where a character has none.
-    const std::string& initials(std::size_t row) const { return initials_[row]; }
+    const SpelledName& spelling(std::size_t row) const { return spellings_[row]; }
 
 private:
     std::vector<std::string> names_;
-    std::vector<std::string> initials_;
+    std::vector<SpelledName> spellings_;
 };
+
+// Reads the names of a UTF-8 text file of one name per line (line ends LF or
+// CRLF, an optional byte order mark, blank lines skipped), in file order.
+// Throws StationListError when the file is missing or cannot be read.
+std::vector<std::string> readStationNames(const std::filesystem::path& file);
 
 // The bundled list: "stations.txt" in the data folder beside the executable.
 std::filesystem::path defaultStationListFile();

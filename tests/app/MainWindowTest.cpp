@@ -169,6 +169,21 @@ TEST_F(MainWindowTest, TypingInitialsOffersStationsWhileTypingGoesOn) {
     EXPECT_EQ(itemsOf(form.cbStart), QStringList{"北京西"});
 }
 
+TEST_F(MainWindowTest, BothPagesOfferStationsByAnyReadingAndByFullPinyin) {
+    typeInto(form.cbStart, "shenzhen");
+    const QStringList shenzhen = itemsOf(form.cbStart);
+    ASSERT_FALSE(shenzhen.isEmpty());
+    EXPECT_EQ(shenzhen.first(), QStringLiteral("深圳"));
+    EXPECT_EQ(form.cbStart->currentText(), "shenzhen");
+
+    typeInto(form.cbStop, "cq");
+    const QStringList chongqing = itemsOf(form.cbStop);
+    EXPECT_TRUE(chongqing.contains(QStringLiteral("重庆")));
+    clickPageButton(form.btn3);
+    typeInto(form.sTaBox, "cq");
+    EXPECT_EQ(itemsOf(form.sTaBox), chongqing);
+}
+
 TEST_F(MainWindowTest, EnterMovesOnOnlyFromABoxWithText) {
     form.cbStart->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -1,10 +1,7 @@
-#include "stationinput/GbkCode.h"
 #include "stationinput/PinyinInitial.h"
-#include "stationinput/Utf8Characters.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 namespace tessarin::stationinput {
@@ -76,33 +73,6 @@ TEST(PinyinInitials, GiveOneInitialPerCharacter) {
     EXPECT_EQ(pinyinInitials("綦江1"), std::string("\0J\0", 3));
     EXPECT_EQ(pinyinInitials(""), "");
 }
-
-struct GbkCase {
-    const char* character;
-    std::optional<unsigned> code;
-};
-
-class GbkCodes : public ::testing::TestWithParam<GbkCase> {};
-
-TEST_P(GbkCodes, AreTheCodePage936Bytes) { EXPECT_EQ(gbkCode(GetParam().character), GetParam().code); }
-
-INSTANTIATE_TEST_SUITE_P(OneCharacterOnly, GbkCodes,
-                         ::testing::Values(GbkCase{"啊", 0xB0A1}, GbkCase{"a", 0x61}, GbkCase{"𝄞", std::nullopt},
-                                           GbkCase{"北京", std::nullopt}, GbkCase{"", std::nullopt}));
-
-struct SplitCase {
-    const char* text;
-    const char* first;
-};
-
-class FirstCharacter : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(FirstCharacter, NeverRunsPastTheText) { EXPECT_EQ(firstCharacter(GetParam().text), GetParam().first); }
-
-INSTANTIATE_TEST_SUITE_P(WellFormedAndMalformed, FirstCharacter,
-                         ::testing::Values(SplitCase{"", ""}, SplitCase{"ab", "a"}, SplitCase{"北京", "北"},
-                                           SplitCase{"𝄞x", "𝄞"}, SplitCase{"\xE5\x8C", "\xE5"},
-                                           SplitCase{"\xE5" "a", "\xE5"}, SplitCase{"\xFF北", "\xFF"}));
 
 } // namespace
 } // namespace tessarin::stationinput

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-namespace tessarin::stationinput {
+namespace tessarin::data {
 
 // The code of one UTF-8 character in GBK (code page 936), through the C
 // library's converter: first byte × 256 + second byte for a two-byte
@@ -12,4 +12,4 @@ namespace tessarin::stationinput {
 // character. Throws std::runtime_error when the system has no GBK converter.
 std::optional<unsigned> gbkCode(std::string_view character);
 
-} // namespace tessarin::stationinput
+} // namespace tessarin::data

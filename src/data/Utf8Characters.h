@@ -1,8 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
-namespace tessarin::stationinput {
+namespace tessarin::data {
 
 // The first character of a UTF-8 text: a lead byte and its continuation bytes.
 // A byte that does not begin a well-formed sequence counts as a character of
@@ -26,4 +27,18 @@ inline std::string_view firstCharacter(std::string_view text) {
     return text.substr(0, length);
 }
 
-} // namespace tessarin::stationinput
+// The code point of one character as firstCharacter cuts it; empty for an
+// empty text and for a byte that does not begin a well-formed sequence.
+inline std::optional<char32_t> codePoint(std::string_view character) {
+    if (character.empty())
+        return std::nullopt;
+    const auto lead = static_cast<unsigned char>(character[0]);
+    if (character.size() == 1)
+        return lead < 0x80 ? std::optional<char32_t>(lead) : std::nullopt;
+    char32_t code = lead & (0x7F >> character.size());
+    for (std::size_t i = 1; i < character.size(); ++i)
+        code = (code << 6) | (static_cast<unsigned char>(character[i]) & 0x3F);
+    return code;
+}
+
+} // namespace tessarin::data

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace tessarin::stationinput {
+namespace tessarin::data {
 namespace {
 
 // One converter per thread, opened on first use: opening a converter costs far
@@ -55,4 +55,4 @@ std::optional<unsigned> gbkCode(std::string_view character) {
     return converter.code(character);
 }
 
-} // namespace tessarin::stationinput
+} // namespace tessarin::data
