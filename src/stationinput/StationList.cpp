@@ -17,20 +17,6 @@ constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     throw StationListError("Could not read the station list '" + file.string() + "': " + reason + ".");
 }
 
-std::vector<std::string> readNames(std::istream& in) {
-    std::vector<std::string> names;
-    std::string line;
-    for (bool firstLine = true; std::getline(in, line); firstLine = false) {
-        if (firstLine && line.starts_with(byteOrderMark))
-            line.erase(0, byteOrderMark.size());
-        if (line.ends_with('\r'))
-            line.pop_back();
-        if (!line.empty())
-            names.push_back(std::move(line));
-    }
-    return names;
-}
-
 } // namespace
 
 StationList::StationList(std::vector<std::string> names) : names_(std::move(names)) {
@@ -48,9 +34,23 @@ StationList StationList::load(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in)
         failToRead(file, std::strerror(errno));
-    std::vector<std::string> names = readNames(in);
+    StationList list = read(in);
     if (in.bad())
         failToRead(file, std::strerror(errno));
+    return list;
+}
+
+StationList StationList::read(std::istream& in) {
+    std::vector<std::string> names;
+    std::string line;
+    for (bool firstLine = true; std::getline(in, line); firstLine = false) {
+        if (firstLine && line.starts_with(byteOrderMark))
+            line.erase(0, byteOrderMark.size());
+        if (line.ends_with('\r'))
+            line.pop_back();
+        if (!line.empty())
+            names.push_back(std::move(line));
+    }
     return StationList(std::move(names));
 }
 

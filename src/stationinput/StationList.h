@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ public:
     // optional byte order mark, blank lines skipped). Throws StationListError
     // when the file is missing or cannot be read.
     static StationList load(const std::filesystem::path& file);
+    // Reads the names from a stream, as load() reads them from its file.
+    static StationList read(std::istream& in);
 
     std::size_t size() const { return names_.size(); }
     const std::vector<std::string>& names() const { return names_; }
