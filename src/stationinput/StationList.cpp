@@ -16,7 +16,9 @@ constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     throw StationListError("Could not read the station list '" + file.string() + "': " + reason + ".");
 }
 
-std::vector<std::string> readNames(std::istream& in) {
+} // namespace
+
+std::vector<std::string> readStationNames(std::istream& in) {
     std::vector<std::string> names;
     std::string line;
     for (bool firstLine = true; std::getline(in, line); firstLine = false) {
@@ -29,8 +31,6 @@ std::vector<std::string> readNames(std::istream& in) {
     }
     return names;
 }
-
-} // namespace
 
 StationList::StationList(std::vector<std::string> names) : names_(std::move(names)) {
     spellings_.reserve(names_.size());
@@ -47,7 +47,7 @@ std::vector<std::string> readStationNames(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in)
         failToRead(file, std::strerror(errno));
-    std::vector<std::string> names = readNames(in);
+    std::vector<std::string> names = readStationNames(in);
     if (in.bad())
         failToRead(file, std::strerror(errno));
     return names;

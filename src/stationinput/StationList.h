@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -40,6 +41,8 @@ private:
 // CRLF, an optional byte order mark, blank lines skipped), in file order.
 // Throws StationListError when the file is missing or cannot be read.
 std::vector<std::string> readStationNames(const std::filesystem::path& file);
+// Reads the names from a stream, as the file is read above.
+std::vector<std::string> readStationNames(std::istream& in);
 
 // The bundled list: "stations.txt" in the data folder beside the executable.
 std::filesystem::path defaultStationListFile();
