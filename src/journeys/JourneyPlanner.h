@@ -12,6 +12,11 @@ class Connection;
 
 namespace tessarin::journeys {
 
+// What the user is told when a station is left empty or nothing is found.
+inline constexpr std::string_view noDepartureNotice = "请输入发站名！";
+inline constexpr std::string_view noArrivalNotice = "请输入到站名！";
+inline constexpr std::string_view noJourneyNotice = "您输入的站点之间没有找到中转方案！";
+
 // Journeys between two stations with up to two changes, over the `train`
 // table of one connection, read once into memory when the planner is made
 // (train_tmp is never touched).
