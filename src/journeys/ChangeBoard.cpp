@@ -4,26 +4,34 @@
 
 #include <algorithm>
 #include <bit>
-#include <ranges>
+#include <tuple>
+#include <utility>
 
 namespace tessarin::journeys {
 
 ChangeBoard::ChangeBoard(const JourneyTimetable& timetable, const RoundLabels& labels, int round,
                          std::vector<Index> departures)
-    : timetable_(timetable), labels_(labels), round_(round), departures_(std::move(departures)) {
-    std::sort(departures_.begin(), departures_.end(), [&](Index a, Index b) {
-        return clockOf(timetable_.departure(a)) < clockOf(timetable_.departure(b));
-    });
-    for (const Index stop : departures_)
-        clocks_.push_back(clockOf(timetable_.departure(stop)));
-    const int size = static_cast<int>(2 * departures_.size());
-    std::vector<int>& first = table_.emplace_back(static_cast<std::size_t>(size));
-    for (int i = 0; i < size; ++i)
+    : timetable_(timetable), labels_(labels), round_(round) {
+    std::vector<std::pair<int, Index>> byClock;
+    for (const Index stop : departures)
+        byClock.emplace_back(clockOf(timetable_.departure(stop)), stop);
+    std::sort(byClock.begin(), byClock.end());
+    const auto n = static_cast<int>(byClock.size());
+    for (int position = 0; position < 2 * n; ++position) {
+        const auto [clock, stop] = byClock[position % n];
+        const int shifted = clock + (position >= n ? minutesPerDay : 0);
+        const Label& label = labels_.at(round_, stop);
+        departures_.push_back(stop);
+        clocks_.push_back(shifted);
+        figures_.push_back({label.duration + shifted, label.changes, label.wait + shifted});
+    }
+    std::vector<int>& first = table_.emplace_back(static_cast<std::size_t>(2 * n));
+    for (int i = 0; i < 2 * n; ++i)
         first[i] = i;
-    for (int span = 2; span <= size; span *= 2) {
+    for (int span = 2; span <= 2 * n; span *= 2) {
         const std::vector<int>& lower = table_.back();
-        std::vector<int> level(static_cast<std::size_t>(size - span + 1));
-        for (int i = 0; i + span <= size; ++i) {
+        std::vector<int> level(static_cast<std::size_t>(2 * n - span + 1));
+        for (int i = 0; i + span <= 2 * n; ++i) {
             const int left = lower[i];
             const int right = lower[i + span / 2];
             level[i] = better(right, left) ? right : left;
@@ -32,20 +40,20 @@ ChangeBoard::ChangeBoard(const JourneyTimetable& timetable, const RoundLabels& l
     }
 }
 
-ChangeBoard::Departure ChangeBoard::at(int position) const {
-    const auto n = static_cast<int>(departures_.size());
-    return {departures_[position % n], clocks_[position % n] + (position >= n ? minutesPerDay : 0)};
-}
+ChangeBoard::Departure ChangeBoard::at(int position) const { return {departures_[position], clocks_[position]}; }
 
 // Compared as if boarded at their clock times from one moment: the clock
 // time is part of the wait.
 bool ChangeBoard::better(int a, int b) const {
+    const Figures& x = figures_[a];
+    const Figures& y = figures_[b];
+    if (std::tie(x.duration, x.changes, x.wait) != std::tie(y.duration, y.changes, y.wait))
+        return std::tie(x.duration, x.changes, x.wait) < std::tie(y.duration, y.changes, y.wait);
     const auto shifted = [&](int position) {
-        const Departure departure = at(position);
-        Label label = labels_.at(round_, departure.stop);
-        label.duration += departure.clock;
-        label.wait += departure.clock;
-        return RoundLabel{label, timetable_.trainOf(departure.stop), departure.stop, round_};
+        Label label = labels_.at(round_, departures_[position]);
+        label.duration = figures_[position].duration;
+        label.wait = figures_[position].wait;
+        return RoundLabel{label, timetable_.trainOf(departures_[position]), departures_[position], round_};
     };
     return labels_.better(shifted(a), shifted(b));
 }
@@ -71,12 +79,10 @@ std::optional<int> ChangeBoard::bestExcluding(int low, int high, Index excludedT
 }
 
 std::optional<ChangeBoard::Departure> ChangeBoard::best(int first, int last, Index excludedTrain) const {
-    const auto n = static_cast<int>(departures_.size());
-    // Positions 0 .. 2n-1 carry clock times in ascending order.
-    const auto positions = std::views::iota(0, 2 * n);
-    const int low = *std::ranges::partition_point(positions, [&](int p) { return at(p).clock < first; });
-    const int end = *std::ranges::partition_point(positions, [&](int p) { return at(p).clock <= last; });
-    const auto found = bestExcluding(low, end - 1, excludedTrain);
+    const auto low = std::lower_bound(clocks_.begin(), clocks_.end(), first);
+    const auto end = std::upper_bound(low, clocks_.end(), last);
+    const auto found = bestExcluding(static_cast<int>(low - clocks_.begin()), static_cast<int>(end - clocks_.begin()) - 1,
+                                     excludedTrain);
     if (!found)
         return std::nullopt;
     return at(*found);

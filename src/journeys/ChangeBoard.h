@@ -29,6 +29,14 @@ public:
     std::optional<Departure> best(int first, int last, Index excludedTrain) const;
 
 private:
+    // What decides most comparisons, counted from the moment the window
+    // opens: the duration and the wait include the clock time.
+    struct Figures {
+        int duration;
+        int changes;
+        int wait;
+    };
+
     Departure at(int position) const;
     bool better(int a, int b) const;
     int bestIn(int low, int high) const;
@@ -37,8 +45,11 @@ private:
     const JourneyTimetable& timetable_;
     const RoundLabels& labels_;
     int round_;
+    // Per position over the two days: the departure, its clock time and
+    // its figures.
     std::vector<Index> departures_;
     std::vector<int> clocks_;
+    std::vector<Figures> figures_;
     // table_[k][i]: the best position of i .. i + 2^k - 1.
     std::vector<std::vector<int>> table_;
 };

@@ -52,8 +52,8 @@ JourneyPlanner::JourneyPlanner(data::Connection& connection) : connection_(conne
 
 std::vector<char> JourneyPlanner::matchingStations(std::string_view text) const {
     std::vector<char> matching(timetable_.stationCount(), 0);
-    data::Statement select(connection_.handle(), "select distinct station from train where station like ?1 || '%'");
-    select.bind({std::string(text)});
+    data::Statement select(connection_.handle(), "select distinct station from train where station like ?1");
+    select.bind({std::string(text) + "%"});
     while (select.step()) {
         const Index station = timetable_.findStation(select.columnView(0));
         if (station != JourneyTimetable::noStation)

@@ -65,10 +65,11 @@ public:
     std::vector<Journey> plan(std::string_view from, std::string_view to, const JourneyOptions& options = {}) const;
 
     const JourneyTimetable& timetable() const { return timetable_; }
-
-private:
+    // The stations whose names match a FROM or TO text, flagged by station
+    // index of the timetable.
     std::vector<char> matchingStations(std::string_view text) const;
 
+private:
     data::Connection& connection_;
     JourneyTimetable timetable_;
 };

@@ -63,7 +63,8 @@ void JourneySearch::scanRound(int round) {
 void JourneySearch::scanTrain(Index train, int round) {
     const Index first = timetable_.firstStop(train);
     const Index end = timetable_.endStop(train);
-    std::vector<std::optional<Label>> ways;
+    std::vector<std::optional<Label>>& ways = ways_;
+    ways.clear();
     for (Index stop = first; stop < end; ++stop)
         ways.push_back(alightingAt(stop, round));
     const auto better = [&](const Label& a, const Label& b) {

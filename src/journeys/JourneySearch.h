@@ -58,6 +58,8 @@ private:
     // boards_[round][station], made when first asked for.
     std::vector<std::vector<std::optional<ChangeBoard>>> boards_;
     std::vector<std::vector<char>> boardMade_;
+    // The ways on from each stop of the train being scanned.
+    std::vector<std::optional<Label>> ways_;
 };
 
 } // namespace tessarin::journeys
