@@ -104,17 +104,22 @@ SyntheticLine acrossTwoLines(const SyntheticNetwork& network, const HubPlaces& p
     return route;
 }
 
-// From a hub a few stations along a line and straight back to the hub.
+// From a hub a few stations along a line, straight back to the hub and on
+// to the first of those stations again: a train that calls twice at two
+// stations. (It ends one station past its hub: the train-number page cannot
+// show a train that ends at its origin station.)
 SyntheticLine loopFromHub(const SyntheticNetwork& network, const HubPlaces& places, std::mt19937& random) {
     const auto& [name, lines] = *std::next(places.begin(), below(random, places.size()));
     const auto [lineIndex, place] = lines[below(random, lines.size())];
     const SyntheticLine& line = network.lines[lineIndex];
-    const int end = farEnd(line, place, random);
-    const int out = place + (end > place ? 1 : -1) * (3 + below(random, 4));
+    const int step = farEnd(line, place, random) > place ? 1 : -1;
+    const int out = place + step * (3 + below(random, 4));
     SyntheticLine route;
     appendStretch(route, line, place, out);
     route.stations.push_back(name);
     route.km.push_back(route.km.back() + std::abs(line.km[out] - line.km[place]));
+    route.stations.push_back(line.stations[place + step]);
+    route.km.push_back(route.km.back() + std::abs(line.km[place + step] - line.km[place]));
     return route;
 }
 
