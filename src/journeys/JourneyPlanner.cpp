@@ -7,6 +7,7 @@
 #include "data/Connection.h"
 #include "data/Statement.h"
 
+#include <cassert>
 #include <stdexcept>
 #include <string>
 
@@ -43,6 +44,7 @@ Journey journeyOf(const JourneyTimetable& timetable, const RoundLabels& labels, 
         leg.ride = timetable.arrival(stops[i].to) - timetable.departure(stops[i].from);
         offset += leg.ride;
     }
+    assert(offset == journey.duration);
     return journey;
 }
 

@@ -54,8 +54,16 @@ JourneyTimetable::JourneyTimetable(data::Connection& connection) {
         row.arrival = times.arrival.value_or(noTime);
         row.departure = times.departure.value_or(noTime);
     }
-    // Renumber the trains in the order of their numbers (the keys are upper
-    // case, and string order compares bytes as unsigned).
+    numberTrainsInOrder(rows, trainKeys);
+    arrange(rows);
+    indexStations();
+    markForwardTrains();
+}
+
+// Renumbers the trains in the order of their numbers: the keys are upper
+// case, and string order compares bytes as unsigned.
+void JourneyTimetable::numberTrainsInOrder(std::vector<Row>& rows,
+                                           const std::unordered_map<std::string, Index>& trainKeys) {
     std::vector<const std::string*> keyOf(trainKeys.size());
     for (const auto& [key, index] : trainKeys)
         keyOf[index] = &key;
@@ -71,9 +79,6 @@ JourneyTimetable::JourneyTimetable(data::Connection& connection) {
     trainIds_ = std::move(ids);
     for (Row& row : rows)
         row.train = rank[row.train];
-    arrange(rows);
-    indexStations();
-    markForwardTrains();
 }
 
 void JourneyTimetable::arrange(std::vector<Row>& rows) {

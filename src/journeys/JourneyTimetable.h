@@ -67,6 +67,7 @@ public:
 
 private:
     struct Row;
+    void numberTrainsInOrder(std::vector<Row>& rows, const std::unordered_map<std::string, Index>& trainKeys);
     void arrange(std::vector<Row>& rows);
     void indexStations();
     void markForwardTrains();
