@@ -11,6 +11,7 @@
 // statement in the literal pipeline.
 
 #include "LiteralPipelines.h"
+#include "RatioReporter.h"
 #include "data/Connection.h"
 #include "data/Query.h"
 #include "queries/StationQuery.h"
@@ -21,16 +22,14 @@
 
 #include <cstdlib>
 #include <functional>
-#include <iostream>
-#include <map>
 
 namespace tessarin::queries {
 namespace {
 
-const std::string bigCity = "东华";
-const std::string otherBigCity = "顺高";
+const std::string bigCity = "开和";
+const std::string otherBigCity = "玉青";
 const std::string trainText = "1";
-const std::string bigStation = "东华";
+const std::string bigStation = "平北";
 
 // Two copies of the national timetable, one for the queries and one for the
 // literal pipeline, made once and removed at the end of the run.
@@ -125,50 +124,7 @@ BENCHMARK(TrainNumberLiteral)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Station)->Unit(benchmark::kMillisecond)->Repetitions(repetitions);
 BENCHMARK(StationLiteral)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// The console report, followed by each query's medians and its means as a
-// fraction of the literal pipeline's, in real time and in CPU time.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const std::string& name = run.run_name.function_name;
-            if (run.aggregate_name == "mean" || (run.run_type == Run::RT_Iteration && run.repetitions <= 1))
-                means_[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-            if (run.aggregate_name == "median")
-                medians_[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-        }
-    }
-
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        for (const auto& [name, median] : medians_) {
-            const auto literal = means_.find(name + "Literal");
-            if (literal == means_.end())
-                continue;
-            const Times& mean = means_[name];
-            std::cout << name << ": median " << median.real << " ms (CPU " << median.cpu << " ms); literal pipeline "
-                      << literal->second.real << " ms (CPU " << literal->second.cpu << " ms); faster by "
-                      << literal->second.real / mean.real << " times (CPU " << literal->second.cpu / mean.cpu
-                      << " times)\n";
-        }
-    }
-
-private:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-    std::map<std::string, Times> means_;
-    std::map<std::string, Times> medians_;
-};
-
 } // namespace
 } // namespace tessarin::queries
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    tessarin::queries::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-}
+int main(int argc, char** argv) { return tessarin::bench::runWithRatios(argc, argv, "Literal", "literal pipeline"); }

@@ -4,7 +4,10 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessarin::cli {
@@ -22,6 +25,11 @@ public:
                std::ostream& out, std::ostream& err);
 
     const std::vector<std::string>& arguments() const { return arguments_; }
+    // The options given, by name ("--json"), with their values ("" for a
+    // flag); the arguments are what is left.
+    void setArguments(std::vector<std::string> arguments, std::map<std::string, std::string, std::less<>> options);
+    bool hasOption(std::string_view name) const { return options_.contains(name); }
+    std::optional<std::string> option(std::string_view name) const;
     std::istream& in() { return in_; }
     std::ostream& out() { return out_; }
     std::ostream& err() { return err_; }
@@ -33,6 +41,7 @@ public:
 private:
     std::filesystem::path dataFile_;
     std::vector<std::string> arguments_;
+    std::map<std::string, std::string, std::less<>> options_;
     std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;

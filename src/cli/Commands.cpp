@@ -2,6 +2,8 @@
 
 #include <map>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace tessarin::cli {
 namespace {
@@ -9,6 +11,40 @@ namespace {
 std::map<std::string_view, Command>& registry() {
     static std::map<std::string_view, Command> commands;
     return commands;
+}
+
+const CommandOption* findOption(std::span<const CommandOption> options, std::string_view word) {
+    for (const CommandOption& option : options) {
+        if (option.name == word)
+            return &option;
+    }
+    return nullptr;
+}
+
+// Moves the command's options out of its arguments into the context; false
+// for an option it does not take or one whose value is missing.
+bool separateOptions(const Command& command, CliContext& context) {
+    std::vector<std::string> arguments;
+    std::map<std::string, std::string, std::less<>> options;
+    const std::vector<std::string>& words = context.arguments();
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == "--") {
+            arguments.insert(arguments.end(), words.begin() + static_cast<std::ptrdiff_t>(i) + 1, words.end());
+            break;
+        }
+        if (!words[i].starts_with("--")) {
+            arguments.push_back(words[i]);
+            continue;
+        }
+        const CommandOption* option = findOption(command.options, words[i]);
+        if (!option || (option->takesValue && i + 1 == words.size()))
+            return false;
+        std::string& value = options[words[i]];
+        if (option->takesValue)
+            value = words[++i];
+    }
+    context.setArguments(std::move(arguments), std::move(options));
+    return true;
 }
 
 } // namespace
@@ -21,6 +57,8 @@ const Command* findCommand(std::string_view name) {
 }
 
 int runCommand(const Command& command, CliContext& context) {
+    if (!command.options.empty() && !separateOptions(command, context))
+        return usageError(context, command.usage);
     const std::size_t count = context.arguments().size();
     if (count < command.minArguments || count > command.maxArguments)
         return usageError(context, command.usage);

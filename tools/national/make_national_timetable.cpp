@@ -23,8 +23,8 @@ constexpr int trainPairs = 2500;
 
 void addNationalTrains(TimetableWriter& writer) {
     std::mt19937 random(seed);
-    const std::vector<SyntheticLine> lines = syntheticNetwork(random);
-    for (const PlannedTrain& train : syntheticTrains(lines, trainPairs, random)) {
+    const SyntheticNetwork network = syntheticNetwork(random);
+    for (const PlannedTrain& train : syntheticTrains(network, trainPairs, random)) {
         for (const StopRow& row : stopRows(train))
             writer.addStop(row);
     }
