@@ -3,8 +3,8 @@
 // every station a timetable query can return.
 
 #include "BundledTimetable.h"
-#include "stationinput/GbkCode.h"
-#include "stationinput/Utf8Characters.h"
+#include "data/GbkCode.h"
+#include "data/Utf8Characters.h"
 #include "support/TemporaryTimetable.h"
 
 #include <gtest/gtest.h>
@@ -38,8 +38,8 @@ const Names& stationListRows() {
 std::vector<unsigned> gbkCodes(std::string_view name) {
     std::vector<unsigned> codes;
     while (!name.empty()) {
-        const std::string_view character = stationinput::firstCharacter(name);
-        codes.push_back(stationinput::gbkCode(character).value_or(0));
+        const std::string_view character = data::firstCharacter(name);
+        codes.push_back(data::gbkCode(character).value_or(0));
         name.remove_prefix(character.size());
     }
     return codes;
