@@ -9,7 +9,10 @@
 namespace tessarin::fares {
 
 Extended toNumber(std::string_view text, char decimalSeparator) {
-    const auto number = data::parseNumber(text, decimalSeparator);
+    // Stored numbers are written with "." whatever the user's locale.
+    auto number = data::parseNumber(text, '.');
+    if (!number && decimalSeparator != '.')
+        number = data::parseNumber(text, decimalSeparator);
     if (!number || !std::isfinite(*number))
         throw FareError(data::notANumberMessage(text));
     return *number;

@@ -9,7 +9,8 @@ namespace tessarin::fares {
 // Conversions of the texts the fare computation fetches from the fare scale
 // and the detail row. The offending text is quoted in the error's message.
 
-// A number with the given decimal separator, as the nearest extended value.
+// A number written with "." (as stored numbers are) or with the given
+// decimal separator, as the nearest extended value.
 // Raises FareError "'<text>' is not a valid floating point value" for a text
 // that is not one, and for one beyond the extended range.
 Extended toNumber(std::string_view text, char decimalSeparator);

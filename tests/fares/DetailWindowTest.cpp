@@ -1,3 +1,4 @@
+#include "CommaLocale.h"
 #include "WindowFixture.h"
 #include "fares/ComputeFareTexts.h"
 #include "support/MessageBoxCatcher.h"
@@ -78,6 +79,23 @@ INSTANTIATE_TEST_SUITE_P(Trains, DetailWindowFares,
                                            FareInputs{"快速", "350", "0", "1", "0", "1"},
                                            FareInputs{"动车组", "286", "1", "1", "1", "1"},
                                            FareInputs{"动车组", "286", "0", "1", "1", "0"}));
+
+TEST_F(DetailWindow, StoredNumbersConvertInALocaleThatWritesDecimalsWithAComma) {
+    if (!commaLocaleAvailable())
+        GTEST_SKIP() << "the locale " << commaLocaleName << " is not installed (scripts/install-deps.sh test)";
+    addResultRows({{"K7", "普快", "北京", "天津", "150", "1:30", "0", "1", "1", "1", "1"}});
+    const CommaLocale comma;
+    MessageBoxCatcher boxes;
+
+    TForm2 form(connection, "K7");
+    show(form);
+
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes().front().text.toStdString();
+    EXPECT_EQ(fieldText(form, "edt12"), "150");
+    EXPECT_EQ(fieldText(form, "edt9"), "15");
+    EXPECT_EQ(fieldText(form, "edt3"), "28,6");
+    EXPECT_EQ(fieldText(form, "edt8"), "63,6");
+}
 
 TEST_F(DetailWindow, TheFirstOfSeveralResultRowsSuppliesTheFields) {
     addResultRows({{"K7", "快速", "天津", "唐山", "120", "1:10", "0", "1", "1", "1", "1"},

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -45,9 +46,40 @@ private:
     std::filesystem::path folder_;
 };
 
+// This process's environment with the given entries added or replacing,
+// LC_ALL=C.UTF-8 among them unless they set LC_ALL themselves.
+std::vector<std::string> environmentWith(std::vector<std::string> entries) {
+    if (std::none_of(entries.begin(), entries.end(), [](const std::string& e) { return e.starts_with("LC_ALL="); }))
+        entries.emplace_back("LC_ALL=C.UTF-8");
+    std::vector<std::string> result;
+    const auto replaced = [&entries](const std::string& variable) {
+        const std::string name = variable.substr(0, variable.find('=') + 1);
+        for (const std::string& entry : entries) {
+            if (entry.starts_with(name))
+                return true;
+        }
+        return false;
+    };
+    for (char** variable = environ; *variable; ++variable) {
+        if (!replaced(*variable))
+            result.emplace_back(*variable);
+    }
+    result.insert(result.end(), entries.begin(), entries.end());
+    return result;
+}
+
+std::vector<char*> pointersTo(std::vector<std::string>& words) {
+    std::vector<char*> pointers;
+    for (std::string& word : words)
+        pointers.push_back(word.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
 } // namespace
 
-CliRun runCli(const std::vector<std::string>& arguments, const std::string& input) {
+CliRun runCli(const std::vector<std::string>& arguments, const std::string& input,
+              const std::vector<std::string>& environment) {
     const StreamFiles files;
     std::ofstream(files.in(), std::ios::binary) << input;
     posix_spawn_file_actions_t actions;
@@ -56,16 +88,16 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::string& inpu
     posix_spawn_file_actions_addopen(&actions, 1, files.out().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, files.err().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
-    std::string program = (binaryFolder() / "tessarin-cli").string();
-    std::vector<std::string> words = arguments;
-    std::vector<char*> argv{program.data()};
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
+    const std::string program = (binaryFolder() / "tessarin-cli").string();
+    std::vector<std::string> words{program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<std::string> variables = environmentWith(environment);
+    const std::vector<char*> argv = pointersTo(words);
+    const std::vector<char*> envp = pointersTo(variables);
 
     CliRun run;
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         throw std::runtime_error("cannot run " + program);
