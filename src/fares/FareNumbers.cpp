@@ -18,6 +18,14 @@ Extended toNumber(std::string_view text, char decimalSeparator) {
     return *number;
 }
 
+Extended toTravelDistance(std::string_view text, char decimalSeparator) {
+    const Extended distance = storedAsDouble(toNumber(text, decimalSeparator));
+    if (distance < 0)
+        throw FareError("The timetable's distance between these stations is " + data::formatNumber(distance) +
+                        " km: its distances fall along the train's run");
+    return distance;
+}
+
 Extended toWholeNumber(std::string_view text) {
     const auto number = data::parseInteger(text);
     if (!number)

@@ -15,6 +15,11 @@ namespace tessarin::fares {
 // that is not one, and for one beyond the extended range.
 Extended toNumber(std::string_view text, char decimalSeparator);
 
+// The travel distance of a journey, converted as toNumber does and kept as a
+// double. A distance below 0 comes from a timetable whose distances fall
+// along a train's run; it has no fare, and raises FareError saying so.
+Extended toTravelDistance(std::string_view text, char decimalSeparator);
+
 // A whole number. Raises FareError "'<text>' is not a valid integer value"
 // for a text that is not one (a decimal among them) or one beyond 64 bits.
 Extended toWholeNumber(std::string_view text);

@@ -149,6 +149,19 @@ TEST_F(DetailWindow, AMissingDetailRowGivesOneErrorBoxTheStopListAndEmptyFields)
     EXPECT_EQ(shownStops(*stopGrid(form))->recNo(), 1);
 }
 
+TEST_F(DetailWindow, ADistanceThatFallsIsToldInsteadOfAFare) {
+    addResultRows({{"T99", "特快", "天津", "唐山", "-37", "0:55", "0", "1", "1", "1", "1"}});
+    MessageBoxCatcher boxes;
+
+    TForm2 form(connection, "T99");
+    show(form);
+
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "The timetable's distance between these stations is -37 km: its distances fall "
+                                     "along the train's run.");
+    expectEmptyFields(form);
+}
+
 TEST_F(DetailWindow, EachWheelEventMovesTheStopListByOneRecord) {
     addRowOfK7();
     addNumberedStops("K7", 5);
