@@ -7,7 +7,7 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config libsqlite3-dev qt6-base-dev libgl-dev
                 fonts-arphic-uming fonts-dejavu-core unicode-data libbz2-dev)
-test_packages=(libgtest-dev libgmock-dev sqlite3 locales)
+test_packages=(libgtest-dev libgmock-dev sqlite3 locales xvfb x11-utils)
 bench_packages=(libbenchmark-dev)
 
 wanted=("${build_packages[@]}")

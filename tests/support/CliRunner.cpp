@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 
+#include "SpawnArguments.h"
 #include "TemporaryTimetable.h"
 
 #include <fcntl.h>
@@ -12,8 +13,6 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-
-extern char** environ;
 
 namespace tessarin::testing {
 namespace {
@@ -46,36 +45,6 @@ private:
     std::filesystem::path folder_;
 };
 
-// This process's environment with the given entries added or replacing,
-// LC_ALL=C.UTF-8 among them unless they set LC_ALL themselves.
-std::vector<std::string> environmentWith(std::vector<std::string> entries) {
-    if (std::none_of(entries.begin(), entries.end(), [](const std::string& e) { return e.starts_with("LC_ALL="); }))
-        entries.emplace_back("LC_ALL=C.UTF-8");
-    std::vector<std::string> result;
-    const auto replaced = [&entries](const std::string& variable) {
-        const std::string name = variable.substr(0, variable.find('=') + 1);
-        for (const std::string& entry : entries) {
-            if (entry.starts_with(name))
-                return true;
-        }
-        return false;
-    };
-    for (char** variable = environ; *variable; ++variable) {
-        if (!replaced(*variable))
-            result.emplace_back(*variable);
-    }
-    result.insert(result.end(), entries.begin(), entries.end());
-    return result;
-}
-
-std::vector<char*> pointersTo(std::vector<std::string>& words) {
-    std::vector<char*> pointers;
-    for (std::string& word : words)
-        pointers.push_back(word.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
 } // namespace
 
 CliRun runCli(const std::vector<std::string>& arguments, const std::string& input,
@@ -91,9 +60,12 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::string& inpu
     const std::string program = (binaryFolder() / "tessarin-cli").string();
     std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<std::string> variables = environmentWith(environment);
-    const std::vector<char*> argv = pointersTo(words);
-    const std::vector<char*> envp = pointersTo(variables);
+    std::vector<std::string> entries = environment;
+    if (std::none_of(entries.begin(), entries.end(), [](const std::string& e) { return e.starts_with("LC_ALL="); }))
+        entries.emplace_back("LC_ALL=C.UTF-8");
+    std::vector<std::string> variables = environmentWith(entries);
+    const std::vector<char*> argv = spawnWords(words);
+    const std::vector<char*> envp = spawnWords(variables);
 
     CliRun run;
     pid_t pid = 0;
