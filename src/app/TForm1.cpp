@@ -78,10 +78,12 @@ bool forwardsToEdit(QEvent* event) {
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(QWidget* parent) : TForm1(data::defaultDataFile(), parent) {}
+
+TForm1::TForm1(std::filesystem::path dataFile, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      beginUpdate_([](const char* url, int flag) { BeginUpdate(url, flag); }) {
+      dataFile_(std::move(dataFile)), beginUpdate_([](const char* url, int flag) { BeginUpdate(url, flag); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(applicationTitle());
     setWindowIcon(mainWindowIcon());
@@ -138,7 +140,7 @@ void TForm1::FormCreate() {
 void TForm1::ConnectDB() {
     try {
         con1.close();
-        con1.open(data::defaultDataFile());
+        con1.open(dataFile_);
     } catch (const std::exception& error) {
         QMessageBox box(QMessageBox::NoIcon, applicationTitle(),
                         QStringLiteral("出错！") + QString::fromUtf8(error.what()), QMessageBox::Ok);
@@ -153,7 +155,7 @@ void TForm1::ConnectDB() {
 void TForm1::loadStationNames() {
     std::vector<std::string> names;
     try {
-        names = stationinput::readStationNames(stationinput::defaultStationListFile());
+        names = stationinput::readStationNames(stationinput::stationListFileBeside(dataFile_));
     } catch (const std::exception& error) {
         showStandardError(nullptr, error);
     }

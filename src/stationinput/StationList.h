@@ -41,6 +41,9 @@ private:
 // Throws StationListError when the file is missing or cannot be read.
 std::vector<std::string> readStationNames(const std::filesystem::path& file);
 
+// The station list that goes with a timetable file: "stations.txt" beside it.
+std::filesystem::path stationListFileBeside(const std::filesystem::path& dataFile);
+
 // The bundled list: "stations.txt" in the data folder beside the executable.
 std::filesystem::path defaultStationListFile();
 

@@ -10,6 +10,7 @@
 #include "widgets/TPaintControl.h"
 
 #include <QAbstractItemView>
+#include <QListWidget>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -18,6 +19,9 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
 
 namespace tessarin::app {
 namespace {
@@ -331,6 +335,23 @@ TEST_F(MainWindowTest, AClickOnAnEmptyGridOpensNoWindow) {
     const OpenedWindow nothing = clickRowAndCloseTheWindow(form.dbgrd1, 0, 0, "");
     EXPECT_TRUE(nothing.className.isEmpty());
     EXPECT_EQ(form.SelectedTrainId, "K7");
+}
+
+TEST(MainWindowStartTest, WithTheDataFolderMissingOneBoxSaysSoAndNothingElseIsShownOrRead) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("tessarin-no-data-" + std::to_string(getpid())) / "data";
+    MessageBoxCatcher catcher;
+    const TForm1 form(folder / "Train+-+090719.mdb");
+
+    ASSERT_EQ(catcher.boxes().size(), 1u);
+    const MessageBoxCatcher::Box& box = catcher.boxes()[0];
+    EXPECT_EQ(box.caption, QStringLiteral("列车时刻表"));
+    EXPECT_EQ(box.text.toStdString(), "出错！Could not find folder '" + folder.string() + "'.");
+    EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(box.buttons, QMessageBox::Ok);
+    EXPECT_FALSE(form.connected());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.ListBox1->count(), 0);
 }
 
 TEST(MainWindowUpdateTest, TheUpdateLibraryIsCalledOnceAfterFiveSeconds) {
