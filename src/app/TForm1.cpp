@@ -4,6 +4,7 @@
 #include "MainWindowIcon.h"
 #include "MakerSite.h"
 #include "MessageBoxes.h"
+#include "SkinFailureBox.h"
 #include "StationBoxKey.h"
 #include "BeginUpdate.h"
 #include "data/DataFile.h"
@@ -96,7 +97,7 @@ TForm1::TForm1(std::filesystem::path dataFile, QWidget* parent)
     FormCreate();
     skin1.finishLoading();
     if (!skin1.failure().isEmpty())
-        QMessageBox(QMessageBox::Warning, applicationTitle(), skin1.failure(), QMessageBox::Ok).exec();
+        showSkinFailure(nullptr, skin1.failure());
 }
 
 TForm1::~TForm1() = default;
