@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <unistd.h>
 
 namespace tessarin::app {
@@ -46,6 +47,13 @@ protected:
     static void typeInto(QWidget* box, const QString& keys) {
         box->setFocus();
         QTest::keyClicks(QApplication::focusWidget(), keys);
+    }
+
+    // A key pressed and released as the keyboard does it: to the window,
+    // which hands it to its focused control (or to an open drop-down list).
+    void pressKey(Qt::Key key) {
+        QTest::keyPress(form.windowHandle(), key);
+        QTest::keyRelease(form.windowHandle(), key);
     }
 
     static void clickPageButton(widgets::TImgCheckButton* button) {
@@ -204,6 +212,27 @@ TEST_F(MainWindowTest, EnterMovesOnOnlyFromABoxWithText) {
     form.edt1->setFocus();
     QTest::keyClick(form.edt1, Qt::Key_Return);
     EXPECT_TRUE(form.btn5->hasFocus());
+}
+
+TEST_F(MainWindowTest, EnterOrSpaceOnAFocusedQueryButtonRunsTheQuery) {
+    const struct {
+        widgets::TImgCheckButton* page;
+        std::function<void()> input;
+        QPushButton* button;
+    } pages[] = {
+        {form.btn1, [this] { form.cbStart->setEditText(QStringLiteral("北京")); form.cbStop->setEditText("上海"); }, form.btn4},
+        {form.btn2, [this] { form.edt1->setText("T1"); }, form.btn5},
+        {form.btn3, [this] { form.sTaBox->setEditText(QStringLiteral("郑州")); }, form.btn6},
+    };
+    for (const auto& page : pages) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            clickPageButton(page.page);
+            page.input();
+            page.button->setFocus();
+            pressKey(key);
+            EXPECT_TRUE(form.qry4.isOpen()) << page.button->objectName().toStdString() << " key " << key;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, TheWheelOverAResultGridMovesOneRecordPerEvent) {
