@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "SkinFailureBox.h"
 #include "StationBoxKey.h"
+#include "StationBoxList.h"
 #include "BeginUpdate.h"
 #include "data/DataFile.h"
 #include "fares/TForm2.h"
@@ -25,9 +26,7 @@
 #include "widgets/TPageControl.h"
 #include "widgets/TPaintControl.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -56,26 +55,6 @@ void showNotice(QWidget* parent, const queries::QueryOutcome& outcome) {
 }
 
 std::string typed(const QString& text) { return text.toStdString(); }
-
-// While a station box's list is dropped down, typing still goes to its edit:
-// only the keys that pick from the list (the arrows up and down, the page
-// keys, Enter, Escape) stay with the list.
-bool forwardsToEdit(QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-        return false;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        return false;
-    default:
-        return true;
-    }
-}
 
 } // namespace
 
@@ -116,7 +95,7 @@ void TForm1::connectHandlers() {
     connect(btn6, &QPushButton::clicked, this, &TForm1::btn6Click);
     for (QComboBox* box : {cbStart, cbStop, sTaBox}) {
         box->installEventFilter(this);
-        box->view()->installEventFilter(this);
+        StationBoxList::of(*box);
     }
     edt1->installEventFilter(this);
     for (grid::TDataGrid* grid : {dbgrd1, dbgrd2, dbgrd3})
@@ -187,12 +166,6 @@ void TForm1::FormShow() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    for (QComboBox* box : {cbStart, cbStop, sTaBox}) {
-        if (watched == box->view() && forwardsToEdit(event)) {
-            QCoreApplication::sendEvent(box, event);
-            return true;
-        }
-    }
     if (event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (watched == cbStart)
@@ -268,7 +241,7 @@ void TForm1::stationBoxKeyUp(QComboBox* box, void (TForm1::*append)(const QStrin
     box->setEditText(text);
     box->setFocus();
     box->lineEdit()->setCursorPosition(static_cast<int>(text.size()));
-    box->showPopup();
+    StationBoxList::of(*box).dropDown();
 }
 
 void TForm1::cbStartKeyUp(int key) { stationBoxKeyUp(cbStart, &TForm1::dat, cbStop, key); }

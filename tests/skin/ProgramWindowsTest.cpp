@@ -12,6 +12,7 @@
 #include "widgets/TPaintControl.h"
 #include "widgets/TPanel.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +103,17 @@ TEST_F(ProgramWindows, TheDetailWindowAndTheFindDialogAreFramedWhenShown) {
 void pressKey(QWidget& window, Qt::Key key) {
     QTest::keyPress(window.windowHandle(), key);
     QTest::keyRelease(window.windowHandle(), key);
+}
+
+TEST_F(ProgramWindows, ASkinnedStationBoxDropsItsListDownAlsoEmpty) {
+    form.cbStart->setFocus();
+    QTest::sendKeyEvent(QTest::Click, form.windowHandle(), Qt::Key_1, QStringLiteral("1"), Qt::NoModifier);
+    EXPECT_EQ(form.cbStart->count(), 0);
+    EXPECT_TRUE(form.cbStart->view()->isVisible());
+    pressKey(form, Qt::Key_Return);
+    EXPECT_FALSE(form.cbStart->view()->isVisible());
+    EXPECT_EQ(form.cbStart->currentText(), "1");
+    EXPECT_TRUE(form.cbStop->hasFocus());
 }
 
 TEST_F(ProgramWindows, EnterOrSpaceClicksAFocusedSkinnedButtonWhichKeepsItsLook) {
