@@ -4,16 +4,12 @@
 // over them without failing; a stop without a departure time is no departure.
 
 #include "CaseName.h"
+#include "QueryRuns.h"
 #include "SampleTimetable.h"
 #include "data/Connection.h"
 #include "data/Query.h"
-#include "queries/StationQuery.h"
-#include "queries/StationToStationQuery.h"
-#include "queries/TrainNumberQuery.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace tessarin::queries {
 namespace {
@@ -21,7 +17,6 @@ namespace {
 using queries::PrintTo;
 
 using Records = std::vector<std::vector<std::string>>;
-using QueryRun = std::function<QueryOutcome(data::Connection&, data::Query&)>;
 
 void addOddTrains(testing::TemporaryTimetable& timetable) {
     timetable.addStops({
@@ -40,18 +35,6 @@ void addOddTrains(testing::TemporaryTimetable& timetable) {
         {"T99", "特快", "唐山", "3", "1", "12:00", "12:05", "100", "6", "10", "11", "17"},
         {"T99", "特快", "秦皇岛", "4", "1", "13:30", "-", "300", "18", "30", "33", "51"},
     });
-}
-
-QueryRun stationToStation(std::string departure, std::string arrival) {
-    return [=](data::Connection& con, data::Query& qry4) {
-        return queryStationToStation(con, qry4, departure, arrival);
-    };
-}
-QueryRun trainNumber(std::string text) {
-    return [=](data::Connection& con, data::Query& qry4) { return queryTrainNumber(con, qry4, text); };
-}
-QueryRun station(std::string text) {
-    return [=](data::Connection& con, data::Query& qry4) { return queryStation(con, qry4, text); };
 }
 
 struct OddTrainCase {

@@ -316,34 +316,24 @@ TEST_F(SkinnedWindow, AWindowTagged99KeepsItsOwnFrameAndControls) {
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
-TEST_F(SkinnedWindow, AMessageBoxIsSkinnedAsItIsShownAndFitsItsCaption) {
+TEST_F(SkinnedWindow, AMessageBoxIsSkinnedAsItIsShownFitsItsCaptionAndClipsItAsAPopUp) {
     applyNow();
     QMessageBox box(QMessageBox::Information, QString(40, QChar(0x63D0)), QStringLiteral("无"), QMessageBox::Ok);
     box.show();
     const TSkinnedWindow* skinned = TSkinnedWindow::of(box);
     ASSERT_TRUE(skinned && skinned->applied());
-    EXPECT_EQ(skinned->captionTextRect().left(), 4);
-    QFont captionFont(QStringLiteral("宋体"));
-    captionFont.setPixelSize(12);
-    captionFont.setBold(true);
-    const int captionWidth = QFontMetrics(captionFont).horizontalAdvance(box.windowTitle());
-    EXPECT_GE(box.width(), 15 + captionWidth + 79);
-    EXPECT_TRUE(TSkinManager::isSkinned(*box.button(QMessageBox::Ok)));
-}
-
-TEST_F(SkinnedWindow, AMessageBoxIsAPopUpItsCaptionEndsOnlyBeforeTheButtons) {
-    applyNow();
-    QMessageBox box(QMessageBox::Information, QString(40, QChar(0x63D0)), QStringLiteral("无"), QMessageBox::Ok);
-    box.show();
-    const TSkinnedWindow* skinned = TSkinnedWindow::of(box);
-    ASSERT_TRUE(skinned && skinned->applied());
-    QFont captionFont(QStringLiteral("宋体"));
-    captionFont.setPixelSize(12);
-    captionFont.setBold(true);
-    const int textWidth = QFontMetrics(captionFont).horizontalAdvance(QStringLiteral("  ") + box.windowTitle() + " ");
     const QRect text = skinned->captionTextRect();
-    // Not cut at TextRightClip (79) from the caption's end, but only 5 pixels
-    // before the close button's Xcoord (40).
+    EXPECT_EQ(text.left(), 4);
+    QFont captionFont(QStringLiteral("宋体"));
+    captionFont.setPixelSize(12);
+    captionFont.setBold(true);
+    const QFontMetrics metrics(captionFont);
+    EXPECT_GE(box.width(), 15 + metrics.horizontalAdvance(box.windowTitle()) + 79);
+    EXPECT_TRUE(TSkinManager::isSkinned(*box.button(QMessageBox::Ok)));
+
+    // As a pop-up window, its caption is not cut at TextRightClip (79) from
+    // the caption's end, but only 5 pixels before the close button's Xcoord (40).
+    const int textWidth = metrics.horizontalAdvance(QStringLiteral("  ") + box.windowTitle() + " ");
     EXPECT_EQ(text.width(), std::min(textWidth, box.width() - 5 - 40 - 5 - text.left()));
     EXPECT_GT(text.right(), box.width() - 5 - 79);
 }
