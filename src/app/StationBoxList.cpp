@@ -69,7 +69,8 @@ bool StationBoxList::eventFilter(QObject* watched, QEvent* event) {
     return event->type() == QEvent::KeyPress && listKeyPressed(key);
 }
 
-// Keys the list handles itself once a name is chosen.
+// Before a name is chosen, an arrow chooses the first and Enter closes the
+// list; once one is, the list handles its keys itself.
 bool StationBoxList::listKeyPressed(const QKeyEvent& key) {
     if (box_.view()->currentIndex().isValid())
         return false;
