@@ -18,7 +18,11 @@ BannerPane::BannerPane(QWidget* parent) : QWidget(parent), browser_(new QTextBro
     layout->addWidget(browser_);
     browser_->setOpenExternalLinks(true);
     browser_->setFrameShape(QFrame::NoFrame);
-    browser_->setFocusPolicy(Qt::NoFocus);
+    // The pane takes its place in the window's tab order; Tab moves on
+    // through the page's links and then out of the pane.
+    browser_->setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::TabFocus);
+    setFocusProxy(browser_);
     showPlaceholder();
 }
 

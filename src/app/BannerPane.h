@@ -12,6 +12,8 @@ namespace tessarin::app {
 // navigate() fetches the page in the background and shows it when it
 // arrives; until then, and for good when the network or the page is missing,
 // the pane shows a quiet placeholder. Links open in the desktop's browser.
+// The pane takes part in the window's tab order: Tab enters it, goes on
+// through the page's links and then out of it.
 class BannerPane : public QWidget {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "SingleInstanceLock.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -7,9 +8,12 @@
 
 namespace tessarin::app {
 
-SingleInstanceLock::SingleInstanceLock(const std::string& name) {
-    fd_ = ::open(lockFile(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    held_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+SingleInstanceLock::SingleInstanceLock(const std::filesystem::path& file) {
+    fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0)
+        return;
+    held_ = ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+    heldElsewhere_ = !held_ && errno == EWOULDBLOCK;
 }
 
 SingleInstanceLock::~SingleInstanceLock() {

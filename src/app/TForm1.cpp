@@ -4,7 +4,9 @@
 #include "MainWindowIcon.h"
 #include "MakerSite.h"
 #include "MessageBoxes.h"
+#include "SkinFailureBox.h"
 #include "StationBoxKey.h"
+#include "StationBoxList.h"
 #include "BeginUpdate.h"
 #include "data/DataFile.h"
 #include "fares/TForm2.h"
@@ -24,9 +26,7 @@
 #include "widgets/TPageControl.h"
 #include "widgets/TPaintControl.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -56,32 +56,14 @@ void showNotice(QWidget* parent, const queries::QueryOutcome& outcome) {
 
 std::string typed(const QString& text) { return text.toStdString(); }
 
-// While a station box's list is dropped down, typing still goes to its edit:
-// only the keys that pick from the list (the arrows up and down, the page
-// keys, Enter, Escape) stay with the list.
-bool forwardsToEdit(QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-        return false;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        return false;
-    default:
-        return true;
-    }
-}
-
 } // namespace
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(QWidget* parent) : TForm1(data::defaultDataFile(), parent) {}
+
+TForm1::TForm1(std::filesystem::path dataFile, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      beginUpdate_([](const char* url, int flag) { BeginUpdate(url, flag); }) {
+      dataFile_(std::move(dataFile)), beginUpdate_([](const char* url, int flag) { BeginUpdate(url, flag); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(applicationTitle());
     setWindowIcon(mainWindowIcon());
@@ -94,7 +76,7 @@ TForm1::TForm1(QWidget* parent)
     FormCreate();
     skin1.finishLoading();
     if (!skin1.failure().isEmpty())
-        QMessageBox(QMessageBox::Warning, applicationTitle(), skin1.failure(), QMessageBox::Ok).exec();
+        showSkinFailure(nullptr, skin1.failure());
 }
 
 TForm1::~TForm1() = default;
@@ -113,7 +95,7 @@ void TForm1::connectHandlers() {
     connect(btn6, &QPushButton::clicked, this, &TForm1::btn6Click);
     for (QComboBox* box : {cbStart, cbStop, sTaBox}) {
         box->installEventFilter(this);
-        box->view()->installEventFilter(this);
+        StationBoxList::of(*box);
     }
     edt1->installEventFilter(this);
     for (grid::TDataGrid* grid : {dbgrd1, dbgrd2, dbgrd3})
@@ -138,7 +120,7 @@ void TForm1::FormCreate() {
 void TForm1::ConnectDB() {
     try {
         con1.close();
-        con1.open(data::defaultDataFile());
+        con1.open(dataFile_);
     } catch (const std::exception& error) {
         QMessageBox box(QMessageBox::NoIcon, applicationTitle(),
                         QStringLiteral("出错！") + QString::fromUtf8(error.what()), QMessageBox::Ok);
@@ -153,7 +135,7 @@ void TForm1::ConnectDB() {
 void TForm1::loadStationNames() {
     std::vector<std::string> names;
     try {
-        names = stationinput::readStationNames(stationinput::defaultStationListFile());
+        names = stationinput::readStationNames(stationinput::stationListFileBeside(dataFile_));
     } catch (const std::exception& error) {
         showStandardError(nullptr, error);
     }
@@ -184,12 +166,6 @@ void TForm1::FormShow() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    for (QComboBox* box : {cbStart, cbStop, sTaBox}) {
-        if (watched == box->view() && forwardsToEdit(event)) {
-            QCoreApplication::sendEvent(box, event);
-            return true;
-        }
-    }
     if (event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (watched == cbStart)
@@ -265,7 +241,7 @@ void TForm1::stationBoxKeyUp(QComboBox* box, void (TForm1::*append)(const QStrin
     box->setEditText(text);
     box->setFocus();
     box->lineEdit()->setCursorPosition(static_cast<int>(text.size()));
-    box->showPopup();
+    StationBoxList::of(*box).dropDown();
 }
 
 void TForm1::cbStartKeyUp(int key) { stationBoxKeyUp(cbStart, &TForm1::dat, cbStop, key); }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 
 class QComboBox;
@@ -44,8 +45,10 @@ class BannerPane;
 //
 // Its controls lie in its client area (`ClientArea`, 641 × 617), which the
 // window's 6-pixel border surrounds until the skin gives it a frame of its own.
-// Creating the window opens con1 on the timetable beside the executable; when
-// that fails the window says so and closes unshown (connected() is false).
+// Creating the window opens con1 on the timetable beside the executable (or
+// on the file given) and then reads the station names; when the connection
+// fails the window says so in one box, reads nothing more and closes unshown
+// (connected() is false).
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -54,6 +57,7 @@ public:
     using BeginUpdateFunction = std::function<void(const char* url, int flag)>;
 
     explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(std::filesystem::path dataFile, QWidget* parent = nullptr);
     ~TForm1() override;
 
     bool connected() const noexcept { return con1.isOpen(); }
@@ -165,6 +169,7 @@ private:
     template <typename Window>
     void openTrainWindow(const grid::TDataGrid& grid);
 
+    std::filesystem::path dataFile_;
     QWidget* clientArea_ = nullptr;
     stationinput::StationList stations_;
     BeginUpdateFunction beginUpdate_;

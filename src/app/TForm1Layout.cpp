@@ -6,6 +6,7 @@
 #include "BannerPane.h"
 #include "ResultGridColumns.h"
 #include "grid/TDataGrid.h"
+#include "widgets/EnterClicksButton.h"
 #include "widgets/PageButtonPictures.h"
 #include "widgets/TColor.h"
 #include "widgets/TFont.h"
@@ -85,6 +86,7 @@ void TForm1::createControls() {
     // Beneath the page area and never seen, though Tab reaches it.
     Button1 = named(new QPushButton(QStringLiteral("Button1"), clientArea_), "Button1");
     Button1->setGeometry(496, 64, 75, 25);
+    widgets::clickOnEnter(*Button1);
     createTopStrip();
     createPageArea();
     tmr1 = named(new QTimer(this), "tmr1");
@@ -189,6 +191,7 @@ QComboBox* TForm1::createStationBox(QWidget* page, const char* name, QRect geome
 QPushButton* TForm1::createQueryButton(QWidget* page, const char* name, QRect geometry) {
     auto* button = named(new QPushButton(QStringLiteral("查询"), page), name);
     button->setGeometry(geometry);
+    widgets::clickOnEnter(*button);
     return button;
 }
 

@@ -9,8 +9,9 @@
 namespace tessarin::app {
 
 TessarinApplication::TessarinApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // No display name: the platform would append it to every window title,
+    // and the titles are exactly as designed.
     setApplicationName(QStringLiteral("tessarin"));
-    setApplicationDisplayName(applicationTitle());
     setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     installFontSubstitutions();
     setWindowIcon(mainWindowIcon());

@@ -12,8 +12,8 @@
 int main(int argc, char** argv) {
     using namespace tessarin::app;
     TessarinApplication application(argc, argv);
-    SingleInstanceLock instance("Tessarin.exe");
-    if (!instance.held()) {
+    SingleInstanceLock instance(SingleInstanceLock::lockFile("Tessarin.exe"));
+    if (instance.anotherCopyRuns()) {
         QMessageBox box(QMessageBox::Information, QStringLiteral("重复运行"), QStringLiteral("程序已经在运行了！"),
                         QMessageBox::Ok);
         box.exec();

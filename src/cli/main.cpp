@@ -7,11 +7,14 @@
 #include "Commands.h"
 #include "data/DataFile.h"
 
+#include <clocale>
 #include <exception>
 #include <iostream>
 
 int main(int argc, char** argv) {
     using namespace tessarin;
+    // Numbers are shown as the windows show them: with the user's decimal separator.
+    std::setlocale(LC_ALL, "");
     std::vector<std::string> arguments(argv + 1, argv + argc);
     std::filesystem::path dataFile = data::defaultDataFile();
     if (arguments.size() >= 2 && arguments[0] == "--db") {

@@ -1,6 +1,7 @@
 #include "DataSet.h"
 
 #include "DataError.h"
+#include "GbkOrder.h"
 #include "LatinCase.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ std::string_view trimmed(std::string_view text) {
 int compareValues(const std::optional<std::string>& a, const std::optional<std::string>& b) {
     if (!a || !b)
         return a ? 1 : (b ? -1 : 0);
-    return compareIgnoringLatinCase(*a, *b);
+    return compareAsGbkIgnoringLatinCase(*a, *b);
 }
 
 } // namespace

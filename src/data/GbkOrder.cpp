@@ -1,6 +1,7 @@
 #include "GbkOrder.h"
 
 #include "GbkCode.h"
+#include "LatinCase.h"
 #include "Utf8Characters.h"
 
 #include <algorithm>
@@ -35,7 +36,17 @@ std::strong_ordering compareUtf8Bytes(std::string_view a, std::string_view b) {
         [](char x, char y) { return static_cast<unsigned char>(x) <=> static_cast<unsigned char>(y); });
 }
 
-int compareCharacters(std::string_view a, std::string_view b) {
+bool isAscii(std::string_view character) {
+    return character.size() == 1 && static_cast<unsigned char>(character[0]) < 0x80;
+}
+
+// ASCII is its own GBK code: such pairs need no converter.
+int compareCharacters(std::string_view a, std::string_view b, bool ignoringLatinCase) {
+    if (isAscii(a) && isAscii(b)) {
+        const char x = ignoringLatinCase ? foldLatin(a[0]) : a[0];
+        const char y = ignoringLatinCase ? foldLatin(b[0]) : b[0];
+        return x < y ? -1 : x > y ? 1 : 0;
+    }
     const auto codeA = gbkCode(a);
     const auto codeB = gbkCode(b);
     if (codeA && codeB)
@@ -45,16 +56,14 @@ int compareCharacters(std::string_view a, std::string_view b) {
     return sign(compareUtf8Bytes(a, b));
 }
 
-} // namespace
-
-int compareAsGbk(std::string_view a, std::string_view b) {
-    // Character by character; only the first pair that differs in UTF-8 is
-    // converted, and that decides unless both have the same GBK code.
+// Character by character; only the first pair that differs in UTF-8 is
+// converted, and that decides unless both have the same GBK code.
+int compareTexts(std::string_view a, std::string_view b, bool ignoringLatinCase) {
     while (!a.empty() && !b.empty()) {
         const std::string_view characterA = firstCharacter(a);
         const std::string_view characterB = firstCharacter(b);
         if (characterA != characterB) {
-            if (const int order = compareCharacters(characterA, characterB))
+            if (const int order = compareCharacters(characterA, characterB, ignoringLatinCase))
                 return order;
         }
         a.remove_prefix(characterA.size());
@@ -62,5 +71,11 @@ int compareAsGbk(std::string_view a, std::string_view b) {
     }
     return a.empty() == b.empty() ? 0 : a.empty() ? -1 : 1;
 }
+
+} // namespace
+
+int compareAsGbk(std::string_view a, std::string_view b) { return compareTexts(a, b, false); }
+
+int compareAsGbkIgnoringLatinCase(std::string_view a, std::string_view b) { return compareTexts(a, b, true); }
 
 } // namespace tessarin::data

@@ -18,6 +18,11 @@ namespace tessarin::data {
 // Throws std::runtime_error when the system has no GBK converter.
 int compareAsGbk(std::string_view a, std::string_view b);
 
+// compareAsGbk without regard to the case of the Latin letters A-Z: the
+// order of stored text, in which the data set's sort and the "gbk"
+// collation of the database compare.
+int compareAsGbkIgnoringLatinCase(std::string_view a, std::string_view b);
+
 // compareAsGbk as a less-than for the standard algorithms.
 struct GbkLess {
     bool operator()(std::string_view a, std::string_view b) const { return compareAsGbk(a, b) < 0; }

@@ -1,6 +1,8 @@
 #include "SqlFunctions.h"
 
 #include "DataError.h"
+#include "GbkOrder.h"
+#include "LatinCase.h"
 #include "NumberText.h"
 
 #include <cmath>
@@ -66,6 +68,17 @@ long long wholeNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+int gbkCollation(void*, int sizeA, const void* a, int sizeB, const void* b) {
+    const std::string_view textA(static_cast<const char*>(a), static_cast<std::size_t>(sizeA));
+    const std::string_view textB(static_cast<const char*>(b), static_cast<std::size_t>(sizeB));
+    try {
+        return compareAsGbkIgnoringLatinCase(textA, textB);
+    } catch (const std::exception&) {
+        // Without a GBK converter the engine still gets an order: the bytes'.
+        return compareIgnoringLatinCase(textA, textB);
+    }
+}
+
 } // namespace
 
 std::variant<long long, double> leadingNumber(std::string_view text) {
@@ -114,7 +127,8 @@ void registerSqlFunctions(sqlite3* db) {
     if (sqlite3_create_function_v2(db, "val", 1, flags, nullptr, valFunction, nullptr, nullptr, nullptr) !=
             SQLITE_OK ||
         sqlite3_create_function_v2(db, "CStr", 1, flags, nullptr, cstrFunction, nullptr, nullptr, nullptr) !=
-            SQLITE_OK)
+            SQLITE_OK ||
+        sqlite3_create_collation_v2(db, "gbk", SQLITE_UTF8, nullptr, gbkCollation, nullptr) != SQLITE_OK)
         throw DataError(sqlite3_errmsg(db));
 }
 

@@ -11,8 +11,9 @@ namespace tessarin::fares {
 
 // The seven fare texts of a train between two stations, from its detail
 // row's type, distance and class values. Fares are shown with the given
-// decimal separator (the process locale's when not given), and the texts of
-// the fare scale and the distance are read with it.
+// decimal separator (the process locale's when not given); the texts of the
+// fare scale and the distance are read with "." (as stored numbers are
+// written) or with it.
 //
 // A "动车组" train is priced at fixed rates and reads no table. Any other type
 // reads qdsn and qdlj afresh on the connection (both opened before either is

@@ -95,8 +95,9 @@ std::optional<double> FareScale::BaseFareFor(double travelDistance, double charg
     const Extended zoneKey =
         shortJourney ? shortJourneyLimit : toNumber(qdlj_.fieldText("qd_sa"), decimalSeparator_) - 1;
     const Extended offset = shortJourney ? 0 : zoneKey;
-    zoneKeyRow_.setStatement("select * from qdlj where qd_en = ?",
-                             {data::formatNumber(zoneKey, decimalSeparator_)});
+    // The key as stored numbers are written, or as the user's locale writes it.
+    zoneKeyRow_.setStatement("select * from qdlj where qd_en in (?1, ?2)",
+                             {data::formatNumber(zoneKey), data::formatNumber(zoneKey, decimalSeparator_)});
     zoneKeyRow_.open();
     // A key that matches no row reads an empty accumulated fare, which does
     // not convert.

@@ -21,8 +21,8 @@ namespace tessarin::fares {
 class FareScale {
 public:
     // Opens "select * from qdsn" and then "select * from qdlj"; both are open
-    // before either is scanned. Numbers in the tables use the given decimal
-    // separator.
+    // before either is scanned. Numbers in the tables are written with "."
+    // or with the given decimal separator.
     FareScale(data::Connection& connection, char decimalSeparator);
 
     // The charged distance for a travel distance: the middle of the section
@@ -34,7 +34,8 @@ public:
     // plus the fare zone's rate over the charged distance beyond the key. The
     // fare zone is the first qdlj row whose end (qd_en) lies beyond the
     // charged distance; nullopt when there is none, and then nothing more is
-    // read. The key row is looked up by the number text of the zone key.
+    // read. The key row is looked up by the number text of the zone key,
+    // written either way.
     std::optional<double> BaseFareFor(double travelDistance, double chargedDistance);
 
 private:

@@ -19,7 +19,7 @@ FareTexts multipleUnitFareTexts(const FareInputs& inputs, char decimalSeparator)
     FareTexts texts = noneOffered();
     // The distance is converted for each offered class in turn; the first
     // failure ends the computation.
-    const auto d = [&inputs, decimalSeparator] { return storedAsDouble(toNumber(inputs.distance, decimalSeparator)); };
+    const auto d = [&inputs, decimalSeparator] { return toTravelDistance(inputs.distance, decimalSeparator); };
     if (isOffered(inputs.p1))
         texts.hardSeat = wholeYuanText(0.3097222L * d());
     if (isOffered(inputs.p2))

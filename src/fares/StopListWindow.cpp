@@ -4,6 +4,7 @@
 #include "grid/CentredColumns.h"
 #include "grid/TDataGrid.h"
 #include "queries/StopList.h"
+#include "widgets/EnterClicksButton.h"
 #include "widgets/TColor.h"
 #include "widgets/TFont.h"
 #include "widgets/TPaintControl.h"
@@ -67,8 +68,10 @@ QPushButton* StopListWindow::addCloseButton(const QString& name) {
     auto* button = new QPushButton(QStringLiteral("关闭"), PaintControl1);
     button->setObjectName(name);
     button->setGeometry(152, 480, 161, 33);
-    // A plain push button: Enter in another control does not press it.
+    // A plain push button: Enter in another control does not press it, Enter
+    // on the button itself does.
     button->setAutoDefault(false);
+    widgets::clickOnEnter(*button);
     connect(button, &QPushButton::clicked, this, &QDialog::close);
     return button;
 }

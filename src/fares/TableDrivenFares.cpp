@@ -23,7 +23,7 @@ BaseFare roundedBaseFare(const std::optional<double>& baseFare) {
 } // namespace
 
 FareTexts tableDrivenFareTexts(data::Connection& connection, const FareInputs& inputs, char decimalSeparator) {
-    const Extended d = storedAsDouble(toNumber(inputs.distance, decimalSeparator));
+    const Extended d = toTravelDistance(inputs.distance, decimalSeparator);
     FareScale scale(connection, decimalSeparator);
     const double chargedDistance = scale.ChargedDistanceFor(static_cast<double>(d));
     const BaseFare fare = roundedBaseFare(scale.BaseFareFor(static_cast<double>(d), chargedDistance));

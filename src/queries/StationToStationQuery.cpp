@@ -10,9 +10,10 @@ namespace tessarin::queries {
 namespace {
 
 // Every stop of every train that calls at a station matching the departure
-// text and at one matching the arrival text, flagged with both matches.
+// text and at one matching the arrival text, flagged with both matches. A
+// stop without a departure time ("-") is no departure.
 constexpr std::string_view stopsOfTrainsCallingAtBoth =
-    "select rowid, id, station, s_no, station like ?1, station like ?2 from train"
+    "select rowid, id, station, s_no, station like ?1 and d_time <> '-', station like ?2 from train"
     " where id collate nocase in (select id from train where station like ?1)"
     " and id collate nocase in (select id from train where station like ?2)";
 

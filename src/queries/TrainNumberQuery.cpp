@@ -11,9 +11,10 @@ namespace tessarin::queries {
 namespace {
 
 // The matching trains' rows in stored order, which keeps each train's stops
-// together and in running order.
+// together and in running order, flagged where the train departs: a stop
+// without a departure time ("-") is no departure.
 constexpr std::string_view stopsOfMatchingTrains =
-    "select rowid, id, station, s_no from train where id like ?1 order by rowid";
+    "select rowid, id, station, s_no, d_time <> '-' from train where id like ?1 order by rowid";
 
 // The stops of one train number (without regard to case) in stored order,
 // and its last stop: the greatest stop number, the later stored of equal ones.
@@ -36,8 +37,9 @@ std::unordered_map<std::string, NumberedTrain> trainsByNumber(const std::vector<
     return trains;
 }
 
-// For each run in stored order, every stop of its train at the train's origin
-// station, in stored order, paired with the train's last stop.
+// For each run in stored order, every departure of its train from the
+// train's origin station, in stored order, paired with the train's last stop.
+// A ring train's terminal bears its origin's name but is no departure.
 std::vector<StopPair> originPairs(const std::vector<Stop>& stops, const TrainRuns& runs, const RouteEnds& routeEnds) {
     const auto trains = trainsByNumber(stops);
     std::vector<StopPair> pairs;
@@ -45,7 +47,7 @@ std::vector<StopPair> originPairs(const std::vector<Stop>& stops, const TrainRun
         const NumberedTrain& train = trains.at(data::upperLatin(run.trainNumber));
         const std::string& origin = routeEnds.find(run.trainNumber).origin;
         for (const Stop* stop : train.stops) {
-            if (data::equalsIgnoringLatinCase(stop->station, origin))
+            if (stop->departs && data::equalsIgnoringLatinCase(stop->station, origin))
                 pairs.push_back({stop->rowid, train.last->rowid});
         }
     }

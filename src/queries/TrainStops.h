@@ -15,8 +15,9 @@ class Connection;
 namespace tessarin::queries {
 
 // A row of train as the queries read it: where it is stored, its train
-// number and station, its stop number as val() reads it, and whether its
-// station matched the query's departure and arrival texts.
+// number and station, its stop number as val() reads it, and whether it is a
+// departure and an arrival the query looks for (its station matching the
+// query's texts, a departure having a departure time).
 struct Stop {
     std::int64_t rowid = 0;
     std::string trainNumber;

@@ -31,7 +31,7 @@ struct CaptionWindow {
     WindowIcons icons;
     bool dialogFrame = false;    // a dialog's frame: no icon, text further left
     bool messageDialog = false;  // a message or standard dialog of the toolkit
-    bool popup = false;          // a tool window: text ends before the buttons
+    bool popup = false;          // a tool window or message box: text ends before the buttons
     bool rightToLeft = false;
 };
 

@@ -4,8 +4,8 @@
 
 namespace tessarin::skin {
 
-// A stored skin that cannot be read: packed data that is cut short or
-// inconsistent, an archive whose sizes run past its end, a version this
+// A stored skin that cannot be read: packed data too short to say its size
+// or to hold it, an archive whose sizes run past its end, a version this
 // program does not know. The message is the one the user reads.
 class SkinFormatError : public std::runtime_error {
 public:

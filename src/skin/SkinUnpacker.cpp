@@ -15,12 +15,18 @@ namespace {
 
 using namespace lzhuf;
 
-// The most bytes one packed bit can stand for: a match of the longest length
-// costs at least one bit for its symbol and nine for its position.
-constexpr std::uint64_t mostBytesPerBit = lookAhead / 10;
+// The most bytes one packed bit can stand for. A match of the longest length
+// is the best the packing does: its symbol's Huffman code is at least one bit
+// long, and its position at least nine (the shortest code of the upper six
+// bits is three bits, then the lower six verbatim). So a packed stream of N
+// bytes never unpacks to more than 6 bytes per bit, 48 per byte, which a
+// long run of one byte approaches.
+constexpr int shortestSymbolBits = 1;
+constexpr int shortestPositionBits = 3 + 6;
+constexpr std::uint64_t mostBytesPerBit = lookAhead / (shortestSymbolBits + shortestPositionBits);
 
 // Bits of the packed stream, most significant first; past the end every bit
-// is 0 and the reader remembers that it went there.
+// is 0.
 class BitReader {
 public:
     explicit BitReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
@@ -38,8 +44,6 @@ public:
             value = (value << 1) | bit();
         return value;
     }
-
-    bool ranPastEnd() const { return position_ > bytes_.size() * 8; }
 
 private:
     std::span<const std::uint8_t> bytes_;
@@ -99,9 +103,6 @@ std::vector<std::uint8_t> decode(std::span<const std::uint8_t> stream, std::size
             for (int k = 0, length = matchLength(symbol); k < length; ++k)
                 emit(ring[(from + k) & (ringSize - 1)]);
         }
-        if (bits.ranPastEnd())
-            throw SkinFormatError("Skin unpacking: the packed data ends after " + std::to_string(out.size()) +
-                                  " of " + std::to_string(unpackedSize) + " bytes");
     }
     // A last match may run past the unpacked size; its excess is not part of
     // the skin.

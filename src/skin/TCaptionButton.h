@@ -23,12 +23,19 @@ struct TCaptionButton {
 
     // The buttons that show the window's small icon in place of a picture.
     bool showsWindowIcon() const { return element.action == 3 || element.action == 11; }
-    // The frame to draw: a disabled button, or any button of an inactive
-    // window, shows the fourth (the first when the picture has fewer than
-    // four); otherwise the frame of its look.
-    int frame(bool windowActive) const {
-        if (!enabled || !windowActive)
-            return element.frameCount < 4 ? 1 : 4;
+    // The frame a repaint of the whole frame draws: the first, or the fourth
+    // for a disabled button or any button of an inactive window (the first
+    // again when the picture has fewer than four). Hot and pressed looks are
+    // not drawn then.
+    int framePainted(bool windowActive) const {
+        return element.frameCount < 4 || (enabled && windowActive) ? 1 : 4;
+    }
+    // The frame drawn when the button alone is redrawn for a change of its
+    // look: that look's frame, or for a disabled button the fourth (the
+    // first when the picture has three frames or fewer).
+    int frameOfLook() const {
+        if (!enabled)
+            return element.frameCount <= 3 ? 1 : 4;
         return static_cast<int>(state);
     }
 };

@@ -14,6 +14,9 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+#include <utility>
+
 namespace tessarin::skin {
 namespace {
 
@@ -208,7 +211,8 @@ CaptionWindow TSkinnedWindow::captionWindow() const {
     window.icons = icons_;
     window.dialogFrame = hasDialogFrame(window_);
     window.messageDialog = isStandardDialog(window_);
-    window.popup = window_.windowType() == Qt::Tool;
+    // Message boxes are pop-up windows, as tool windows are.
+    window.popup = window_.windowType() == Qt::Tool || isStandardDialog(window_);
     window.rightToLeft = window_.layoutDirection() == Qt::RightToLeft;
     return window;
 }
@@ -244,7 +248,13 @@ ShowState TSkinnedWindow::showState() const {
     return window_.isMaximized() ? ShowState::Maximized : ShowState::Normal;
 }
 
-void TSkinnedWindow::paintFrameWidget(QPainter& painter) const {
+// A paint of nothing but buttons whose look changed redraws them in that
+// look; any other paint is a repaint of the whole frame, whose buttons show
+// their first (or fourth) frames.
+void TSkinnedWindow::paintFrameWidget(QPainter& painter, const QRegion& repainted) {
+    const bool lookChangesOnly = (repainted - lookChangedArea_).isEmpty();
+    const std::vector<int> changed = std::exchange(lookChanged_, {});
+    lookChangedArea_ = QRegion();
     const SkinData* skin = component_ ? component_->skin() : nullptr;
     if (!skin)
         return;
@@ -255,9 +265,13 @@ void TSkinnedWindow::paintFrameWidget(QPainter& painter) const {
     look.text = captionText(window_.windowTitle());
     look.font = captionFont();
     look.textRect = textRect_;
-    for (const TCaptionButton& button : buttons_) {
-        if (button.visible)
-            look.buttons.push_back({&button.element, button.frame(active_), button.rect, button.icon});
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const TCaptionButton& button = buttons_[i];
+        if (!button.visible)
+            continue;
+        const bool lookChanged = lookChangesOnly && std::ranges::count(changed, static_cast<int>(i)) > 0;
+        const int frame = lookChanged ? button.frameOfLook() : button.framePainted(active_);
+        look.buttons.push_back({&button.element, frame, button.rect, button.icon});
     }
     skin::paintFrame(painter, *skin, look);
 }
@@ -267,8 +281,11 @@ void TSkinnedWindow::setButtonState(int index, CaptionButtonState state) {
     if (button.state == state)
         return;
     button.state = state;
-    if (frameWidget_)
+    if (frameWidget_) {
+        lookChanged_.push_back(index);
+        lookChangedArea_ += button.rect;
         frameWidget_->update(button.rect);
+    }
 }
 
 // Events of the window.

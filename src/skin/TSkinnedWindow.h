@@ -102,7 +102,7 @@ private:
     void frameChanged();
     void setActive(bool active);
     ShowState showState() const;
-    void paintFrameWidget(QPainter& painter) const;
+    void paintFrameWidget(QPainter& painter, const QRegion& repainted);
     void setButtonState(int index, CaptionButtonState state);
 
     // The mouse on the frame, the buttons' actions, the system menu
@@ -140,6 +140,9 @@ private:
     std::vector<TCaptionButton> buttons_;
     int current_ = -1;
     int pressedButton_ = -1;
+    // The buttons whose look changed since the last paint, and where they lie.
+    std::vector<int> lookChanged_;
+    QRegion lookChangedArea_;
     std::vector<QPointer<TSkinControl>> controls_;
     QPointer<QWidget> frameWidget_;
     QPointer<QShortcut> menuShortcut_;

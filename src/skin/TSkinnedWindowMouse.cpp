@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyleHints>
 #include <QWhatsThis>
@@ -31,7 +32,7 @@ bool TSkinnedWindow::frameEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::Paint: {
         QPainter painter(frameWidget_);
-        paintFrameWidget(painter);
+        paintFrameWidget(painter, static_cast<QPaintEvent*>(event)->region());
         return true;
     }
     case QEvent::MouseMove:

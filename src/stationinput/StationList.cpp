@@ -53,6 +53,10 @@ std::vector<std::string> readStationNames(const std::filesystem::path& file) {
     return names;
 }
 
-std::filesystem::path defaultStationListFile() { return data::defaultDataFile().parent_path() / "stations.txt"; }
+std::filesystem::path stationListFileBeside(const std::filesystem::path& dataFile) {
+    return dataFile.parent_path() / "stations.txt";
+}
+
+std::filesystem::path defaultStationListFile() { return stationListFileBeside(data::defaultDataFile()); }
 
 } // namespace tessarin::stationinput

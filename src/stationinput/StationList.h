@@ -44,6 +44,9 @@ std::vector<std::string> readStationNames(const std::filesystem::path& file);
 // Reads the names from a stream, as the file is read above.
 std::vector<std::string> readStationNames(std::istream& in);
 
+// The station list that goes with a timetable file: "stations.txt" beside it.
+std::filesystem::path stationListFileBeside(const std::filesystem::path& dataFile);
+
 // The bundled list: "stations.txt" in the data folder beside the executable.
 std::filesystem::path defaultStationListFile();
 

@@ -1,8 +1,10 @@
 #include "app/BannerPane.h"
 
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace tessarin::app {
@@ -55,6 +57,35 @@ TEST(BannerPaneTest, ShowsAQuietPlaceholderWhenThePageCannotBeFetched) {
     EXPECT_FALSE(finished.at(0).at(0).toBool());
     EXPECT_FALSE(pane.showsPage());
     EXPECT_EQ(pane.shownText(), QStringLiteral("列车时刻表"));
+}
+
+// The pane takes part in the tab order, and Tab goes on through the page's
+// links and then out of it.
+TEST(BannerPaneTest, TabEntersThePaneVisitsItsLinksAndLeavesIt) {
+    PageServer server(R"(<html><body><a href="http://a.example/">购票</a> <a href="http://b.example/">正晚点</a></body></html>)");
+    QWidget window;
+    auto* before = new QPushButton(QStringLiteral("前"), &window);
+    auto* pane = new BannerPane(&window);
+    auto* after = new QPushButton(QStringLiteral("后"), &window);
+    pane->setGeometry(0, 30, 300, 100);
+    after->move(0, 140);
+    QSignalSpy finished(pane, &BannerPane::loadFinished);
+    pane->navigate(server.address());
+    ASSERT_TRUE(finished.wait(5000));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    before->setFocus();
+    QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+    EXPECT_TRUE(pane->hasFocus());
+    int tabs = 1;
+    for (; !after->hasFocus() && tabs < 6; ++tabs) {
+        EXPECT_TRUE(pane->hasFocus()) << "Tab " << tabs;
+        QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+    }
+    EXPECT_TRUE(after->hasFocus()) << "Tab does not leave the pane";
+    EXPECT_GE(tabs, 3) << "the links are visited on the way";
 }
 
 } // namespace

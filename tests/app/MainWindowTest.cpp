@@ -1,3 +1,4 @@
+#include "app/BannerPane.h"
 #include "app/TForm1.h"
 #include "grid/GridLayout.h"
 #include "grid/TDataGrid.h"
@@ -10,6 +11,7 @@
 #include "widgets/TPaintControl.h"
 
 #include <QAbstractItemView>
+#include <QListWidget>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -18,6 +20,10 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <unistd.h>
 
 namespace tessarin::app {
 namespace {
@@ -28,7 +34,8 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
     static QStringList itemsOf(const QComboBox* box) {
@@ -38,10 +45,30 @@ protected:
         return items;
     }
 
-    // Types into a box as the keyboard does: to the focused widget.
-    static void typeInto(QWidget* box, const QString& keys) {
+    // Types into a box as the keyboard does: each character a key of its own
+    // (a letter's or a digit's, any other as an input method gives it) to
+    // the window, which hands it to its focused control or to an open list.
+    // An open list closes first, as a click on another box closes it.
+    void typeInto(QWidget* box, const QString& text) {
+        if (QWidget* list = QApplication::activePopupWidget())
+            list->close();
         box->setFocus();
-        QTest::keyClicks(QApplication::focusWidget(), keys);
+        typeText(text);
+    }
+    void typeText(const QString& text) {
+        for (const QChar character : text) {
+            const char16_t upper = character.toUpper().unicode();
+            const bool plain = (upper >= u'A' && upper <= u'Z') || (upper >= u'0' && upper <= u'9');
+            QTest::sendKeyEvent(QTest::Click, form.windowHandle(), plain ? Qt::Key(upper) : Qt::Key_unknown,
+                                QString(character), Qt::NoModifier);
+        }
+    }
+
+    // A key pressed and released as the keyboard does it: to the window,
+    // which hands it to its focused control (or to an open drop-down list).
+    void pressKey(Qt::Key key) {
+        QTest::keyPress(form.windowHandle(), key);
+        QTest::keyRelease(form.windowHandle(), key);
     }
 
     static void clickPageButton(widgets::TImgCheckButton* button) {
@@ -154,16 +181,17 @@ TEST_F(MainWindowTest, TypingInitialsOffersStationsWhileTypingGoesOn) {
     EXPECT_EQ(form.cbStart->currentText(), "bj");
     EXPECT_TRUE(form.cbStart->view()->isVisible());
 
-    QTest::keyClicks(QApplication::focusWidget(), "x");
+    typeText("x");
     EXPECT_EQ(form.cbStart->currentText(), "bjx");
     EXPECT_EQ(itemsOf(form.cbStart), QStringList{"北京西"});
 
     // Backspace changes the text but not the list.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    pressKey(Qt::Key_Backspace);
     EXPECT_EQ(form.cbStart->currentText(), "bj");
     EXPECT_EQ(itemsOf(form.cbStart), QStringList{"北京西"});
 
     // Digits offer nothing; the other boxes keep their own lists.
+    clickPageButton(form.btn3);
     typeInto(form.sTaBox, "1");
     EXPECT_TRUE(itemsOf(form.sTaBox).isEmpty());
     EXPECT_EQ(itemsOf(form.cbStart), QStringList{"北京西"});
@@ -184,6 +212,80 @@ TEST_F(MainWindowTest, BothPagesOfferStationsByAnyReadingAndByFullPinyin) {
     EXPECT_EQ(itemsOf(form.sTaBox), chongqing);
 }
 
+TEST_F(MainWindowTest, TheFirstArrowChoosesTheFirstNameAndEnterBeforeAnyArrowKeepsTheTypedText) {
+    typeInto(form.cbStart, "sh");
+    ASSERT_GE(form.cbStart->count(), 2);
+    ASSERT_EQ(form.cbStart->itemText(0), QStringLiteral("上海"));
+    pressKey(Qt::Key_Down);
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(form.cbStart->currentText(), QStringLiteral("上海"));
+    EXPECT_TRUE(form.cbStop->hasFocus());
+    EXPECT_FALSE(form.cbStart->view()->isVisible());
+
+    typeInto(form.cbStop, "sh");
+    pressKey(Qt::Key_Down);
+    pressKey(Qt::Key_Down);
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(form.cbStop->currentText(), form.cbStop->itemText(1));
+
+    form.cbStop->clearEditText();
+    typeInto(form.cbStop, "bj");
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(form.cbStop->currentText(), "bj");
+    EXPECT_TRUE(form.btn4->hasFocus());
+    EXPECT_FALSE(form.cbStop->view()->isVisible());
+}
+
+TEST_F(MainWindowTest, TheListDropsDownAlsoWhenNothingMatches) {
+    typeInto(form.cbStart, "1");
+    EXPECT_EQ(form.cbStart->count(), 0);
+    EXPECT_TRUE(form.cbStart->view()->isVisible());
+    EXPECT_EQ(form.cbStart->currentText(), "1");
+    // Typing goes on into the edit.
+    typeText("2");
+    EXPECT_EQ(form.cbStart->currentText(), "12");
+    EXPECT_EQ(form.cbStart->lineEdit()->cursorPosition(), 2);
+}
+
+// Type, Enter, type, Enter, Enter: the names typed in full, as an input
+// method gives them.
+TEST_F(MainWindowTest, TheKeyboardAloneRunsAStationToStationQuery) {
+    form.cbStart->setFocus();
+    typeText(QStringLiteral("北京"));
+    EXPECT_TRUE(form.cbStart->view()->isVisible()) << "an empty list";
+    pressKey(Qt::Key_Return);
+    typeText(QStringLiteral("上海"));
+    pressKey(Qt::Key_Return);
+    EXPECT_TRUE(form.btn4->hasFocus());
+    pressKey(Qt::Key_Return);
+    ASSERT_TRUE(form.qry4.isOpen());
+    EXPECT_GT(form.qry4.recordCount(), 0);
+    EXPECT_EQ(form.cbStart->currentText(), QStringLiteral("北京"));
+}
+
+// The inputs first on the first page, the query button first on the others;
+// each page's grid and banner pane follow, then Button1, beneath the pages.
+TEST_F(MainWindowTest, TabVisitsTheControlsOfThePageShownInTheirOrder) {
+    const struct {
+        widgets::TImgCheckButton* page;
+        std::vector<QWidget*> order;
+    } pages[] = {
+        {form.btn1, {form.cbStart, form.cbStop, form.btn4, form.dbgrd1, form.wb2, form.Button1, form.cbStart}},
+        {form.btn2, {form.btn5, form.edt1, form.dbgrd2, form.wb3, form.Button1, form.btn5}},
+        {form.btn3, {form.btn6, form.sTaBox, form.dbgrd3, form.wb1, form.Button1, form.btn6}},
+    };
+    for (const auto& page : pages) {
+        clickPageButton(page.page);
+        page.order.front()->setFocus();
+        for (std::size_t i = 1; i < page.order.size(); ++i) {
+            pressKey(Qt::Key_Tab);
+            EXPECT_TRUE(page.order[i]->hasFocus())
+                << "step " << i << " of " << page.order.front()->objectName().toStdString() << ": focus on "
+                << QApplication::focusWidget()->objectName().toStdString();
+        }
+    }
+}
+
 TEST_F(MainWindowTest, EnterMovesOnOnlyFromABoxWithText) {
     form.cbStart->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -200,6 +302,27 @@ TEST_F(MainWindowTest, EnterMovesOnOnlyFromABoxWithText) {
     form.edt1->setFocus();
     QTest::keyClick(form.edt1, Qt::Key_Return);
     EXPECT_TRUE(form.btn5->hasFocus());
+}
+
+TEST_F(MainWindowTest, EnterOrSpaceOnAFocusedQueryButtonRunsTheQuery) {
+    const struct {
+        widgets::TImgCheckButton* page;
+        std::function<void()> input;
+        QPushButton* button;
+    } pages[] = {
+        {form.btn1, [this] { form.cbStart->setEditText(QStringLiteral("北京")); form.cbStop->setEditText("上海"); }, form.btn4},
+        {form.btn2, [this] { form.edt1->setText("T1"); }, form.btn5},
+        {form.btn3, [this] { form.sTaBox->setEditText(QStringLiteral("郑州")); }, form.btn6},
+    };
+    for (const auto& page : pages) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            clickPageButton(page.page);
+            page.input();
+            page.button->setFocus();
+            pressKey(key);
+            EXPECT_TRUE(form.qry4.isOpen()) << page.button->objectName().toStdString() << " key " << key;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, TheWheelOverAResultGridMovesOneRecordPerEvent) {
@@ -290,7 +413,9 @@ struct OpenedWindow {
 
 OpenedWindow clickRowAndCloseTheWindow(grid::TDataGrid* grid, int row, int column, const char* fieldName) {
     OpenedWindow opened;
-    QTimer::singleShot(0, [&opened, fieldName] {
+    // When no window opens, the look must not outlive `opened`.
+    const QObject lookingLasts;
+    QTimer::singleShot(0, &lookingLasts, [&opened, fieldName] {
         QWidget* window = QApplication::activeModalWidget();
         if (!window)
             return;
@@ -331,6 +456,23 @@ TEST_F(MainWindowTest, AClickOnAnEmptyGridOpensNoWindow) {
     const OpenedWindow nothing = clickRowAndCloseTheWindow(form.dbgrd1, 0, 0, "");
     EXPECT_TRUE(nothing.className.isEmpty());
     EXPECT_EQ(form.SelectedTrainId, "K7");
+}
+
+TEST(MainWindowStartTest, WithTheDataFolderMissingOneBoxSaysSoAndNothingElseIsShownOrRead) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("tessarin-no-data-" + std::to_string(getpid())) / "data";
+    MessageBoxCatcher catcher;
+    const TForm1 form(folder / "Train+-+090719.mdb");
+
+    ASSERT_EQ(catcher.boxes().size(), 1u);
+    const MessageBoxCatcher::Box& box = catcher.boxes()[0];
+    EXPECT_EQ(box.caption, QStringLiteral("列车时刻表"));
+    EXPECT_EQ(box.text.toStdString(), "出错！Could not find folder '" + folder.string() + "'.");
+    EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(box.buttons, QMessageBox::Ok);
+    EXPECT_FALSE(form.connected());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.ListBox1->count(), 0);
 }
 
 TEST(MainWindowUpdateTest, TheUpdateLibraryIsCalledOnceAfterFiveSeconds) {

@@ -20,7 +20,7 @@ public:
         pid_ = fork();
         if (pid_ == 0) {
             close(fds[0]);
-            SingleInstanceLock lock(name);
+            SingleInstanceLock lock(SingleInstanceLock::lockFile(name));
             const char held = lock.held() ? '1' : '0';
             (void)!write(fds[1], &held, 1);
             pause();
@@ -55,15 +55,34 @@ TEST(SingleInstanceLockTest, OnlyOneProcessHoldsTheLockAndACrashReleasesIt) {
     LockHolder first(name);
     ASSERT_TRUE(first.held());
     {
-        SingleInstanceLock second(name);
+        SingleInstanceLock second(SingleInstanceLock::lockFile(name));
         EXPECT_FALSE(second.held());
     }
     first.kill(SIGKILL);
-    SingleInstanceLock afterCrash(name);
+    SingleInstanceLock afterCrash(SingleInstanceLock::lockFile(name));
     EXPECT_TRUE(afterCrash.held());
     LockHolder another(name);
     EXPECT_FALSE(another.held());
     std::filesystem::remove(SingleInstanceLock::lockFile(name));
+}
+
+TEST(SingleInstanceLockTest, OnlyAnotherHolderMeansAnotherCopyRuns) {
+    const std::string name = uniqueName();
+    {
+        const SingleInstanceLock alone(SingleInstanceLock::lockFile(name));
+        EXPECT_TRUE(alone.held());
+        EXPECT_FALSE(alone.anotherCopyRuns());
+        LockHolder second(name);
+        EXPECT_FALSE(second.held());
+        const SingleInstanceLock third(SingleInstanceLock::lockFile(name));
+        EXPECT_TRUE(third.anotherCopyRuns());
+    }
+    std::filesystem::remove(SingleInstanceLock::lockFile(name));
+
+    // A lock file that cannot be made: no copy is known to run.
+    const SingleInstanceLock nowhere(std::filesystem::path("/proc/self/no-such-folder/Tessarin.exe"));
+    EXPECT_FALSE(nowhere.held());
+    EXPECT_FALSE(nowhere.anotherCopyRuns());
 }
 
 } // namespace

@@ -64,6 +64,16 @@ TEST_F(DataSetTest, SortReordersInPlaceIgnoringLatinCaseWithNullFirst) {
     EXPECT_EQ(dataSet.sort(), "s_tm DESC");
 }
 
+TEST(DataSetSortTest, ChineseTextSortsAsItsGbkCodesLatinLettersWithoutRegardToCase) {
+    RowsDataSet dataSet;
+    dataSet.openRows({"s_station"}, {{"上海"}, {"北京西"}, {"郑州"}, {"b站"}, {"北京"}, {"A站"}, {"长沙"}});
+    dataSet.setSort("s_station ASC");
+    // Pinyin order for the common characters: bei, chang, shang, zheng.
+    EXPECT_EQ(column(dataSet, 0), (std::vector<std::string>{"A站", "b站", "北京", "北京西", "长沙", "上海", "郑州"}));
+    dataSet.setSort("s_station DESC");
+    EXPECT_EQ(column(dataSet, 0), (std::vector<std::string>{"郑州", "上海", "长沙", "北京西", "北京", "b站", "A站"}));
+}
+
 TEST_F(DataSetTest, SortByAnUnknownFieldIsAnErrorAndChangesNothing) {
     EXPECT_THROW(dataSet.setSort("price ASC"), DataError);
     EXPECT_EQ(dataSet.sort(), "");

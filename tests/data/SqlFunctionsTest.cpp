@@ -69,6 +69,20 @@ TEST(SqlComparisonTest, EqualsLikeAndOrderIgnoreTheCaseOfLatinLetters) {
     EXPECT_EQ(query.fieldText("ids"), "k7322,K7323,T1");
 }
 
+TEST(SqlComparisonTest, TheGbkCollationOrdersChineseTextAsItsGbkCodesIgnoringLatinCase) {
+    testing::TemporaryTimetable timetable;
+    Connection connection(timetable.file());
+    for (const char* station : {"上海", "北京西", "b站", "北京", "A站", "长沙"})
+        connection.execute("insert into train(station) values (?1)", {station});
+    Query query(connection);
+    query.setStatement("select group_concat(station) as s from (select station from train order by station collate gbk)");
+    query.open();
+    EXPECT_EQ(query.fieldText("s"), "A站,b站,北京,北京西,长沙,上海");
+    query.setStatement("select count(*) as n from train where station = ?1 collate gbk", {"a站"});
+    query.open();
+    EXPECT_EQ(query.fieldText("n"), "1");
+}
+
 TEST(SqlComparisonTest, AQuoteInBoundTextIsJustACharacter) {
     testing::TemporaryTimetable timetable;
     Connection connection(timetable.file());

@@ -1,3 +1,4 @@
+#include "CommaLocale.h"
 #include "FareTables.h"
 #include "support/CliRunner.h"
 
@@ -12,12 +13,13 @@ using tessarin::testing::CliRun;
 
 // Runs tessarin-cli on the shared scratch timetable: `arguments` are words
 // separated by single blanks.
-CliRun runCli(const data::Connection& timetable, const std::string& arguments, const std::string& input = {}) {
+CliRun runCli(const data::Connection& timetable, const std::string& arguments, const std::string& input = {},
+              const std::vector<std::string>& environment = {}) {
     std::vector<std::string> words{"--db", timetable.file().string()};
     std::istringstream in(arguments);
     for (std::string word; std::getline(in, word, ' ');)
         words.push_back(word);
-    return tessarin::testing::runCli(words, input);
+    return tessarin::testing::runCli(words, input, environment);
 }
 
 class CommandLineTest : public ::testing::Test {
@@ -59,6 +61,21 @@ TEST_F(CommandLineTest, DetailPrintsCaptionsAndValuesInScreenOrder) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(missing.err, "'' is not a valid floating point value\n");
+}
+
+// As the window does, the command shows numbers with the user's decimal
+// separator, and reads the stored ones, written with ".", in any locale.
+TEST_F(CommandLineTest, DetailShowsTheLocalesDecimalSeparatorAndReadsStoredNumbersInAnyLocale) {
+    if (!testing::commaLocaleAvailable())
+        GTEST_SKIP() << "the locale " << testing::commaLocaleName << " is not installed (scripts/install-deps.sh test)";
+    timetable_.execute("delete from train_tmp");
+    timetable_.execute("insert into train_tmp(id,type,s_station,e_station,distance,during_tm,during_day,p1,p2,p3,p4)"
+                       " values('K7322','普快','北京','天津','150','1:30','0','1','1','1','0')");
+    const CliRun run = runCli(timetable_, "detail K7322", {}, {"LC_ALL=" + std::string(testing::commaLocaleName)});
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "发站：\t北京\n到站：\t天津\n里程：\t150\n硬座：\t15\n软座：\t28,6\n历时：\t1:30\n"
+                       "软卧上：\t--\n软卧下：\t--\n天数：\t0\n硬卧上：\t38\n硬卧中：\t39\n硬卧下：\t40\n");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "CommaLocale.h"
 #include "WindowFixture.h"
 #include "fares/ComputeFareTexts.h"
 #include "support/MessageBoxCatcher.h"
@@ -79,6 +80,23 @@ INSTANTIATE_TEST_SUITE_P(Trains, DetailWindowFares,
                                            FareInputs{"动车组", "286", "1", "1", "1", "1"},
                                            FareInputs{"动车组", "286", "0", "1", "1", "0"}));
 
+TEST_F(DetailWindow, StoredNumbersConvertInALocaleThatWritesDecimalsWithAComma) {
+    if (!commaLocaleAvailable())
+        GTEST_SKIP() << "the locale " << commaLocaleName << " is not installed (scripts/install-deps.sh test)";
+    addResultRows({{"K7", "普快", "北京", "天津", "150", "1:30", "0", "1", "1", "1", "1"}});
+    const CommaLocale comma;
+    MessageBoxCatcher boxes;
+
+    TForm2 form(connection, "K7");
+    show(form);
+
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes().front().text.toStdString();
+    EXPECT_EQ(fieldText(form, "edt12"), "150");
+    EXPECT_EQ(fieldText(form, "edt9"), "15");
+    EXPECT_EQ(fieldText(form, "edt3"), "28,6");
+    EXPECT_EQ(fieldText(form, "edt8"), "63,6");
+}
+
 TEST_F(DetailWindow, TheFirstOfSeveralResultRowsSuppliesTheFields) {
     addResultRows({{"K7", "快速", "天津", "唐山", "120", "1:10", "0", "1", "1", "1", "1"},
                    {"K7", "动车组", "北京", "天津", "137", "0:30", "0", "1", "1", "1", "1"}});
@@ -129,6 +147,19 @@ TEST_F(DetailWindow, AMissingDetailRowGivesOneErrorBoxTheStopListAndEmptyFields)
     // which the grid only adds up, moves nothing.
     turnWheel(stopGrid(form), -30);
     EXPECT_EQ(shownStops(*stopGrid(form))->recNo(), 1);
+}
+
+TEST_F(DetailWindow, ADistanceThatFallsIsToldInsteadOfAFare) {
+    addResultRows({{"T99", "特快", "天津", "唐山", "-37", "0:55", "0", "1", "1", "1", "1"}});
+    MessageBoxCatcher boxes;
+
+    TForm2 form(connection, "T99");
+    show(form);
+
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "The timetable's distance between these stations is -37 km: its distances fall "
+                                     "along the train's run.");
+    expectEmptyFields(form);
 }
 
 TEST_F(DetailWindow, EachWheelEventMovesTheStopListByOneRecord) {

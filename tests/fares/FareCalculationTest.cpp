@@ -162,6 +162,9 @@ TEST_P(FareFailureTest, TheComputationStopsWithTheOffendingText) {
     }
 }
 
+const std::string fallingDistance =
+    "The timetable's distance between these stations is -37 km: its distances fall along the train's run";
+
 const Rows goodBands{{"10", "201", "10", "20"}};
 const Rows goodZones{{"1", "200", "0.05861", "0"}, {"0", "0", "0", "0"}};
 
@@ -178,6 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
         hiddenCase("DistanceBeyondTheExtendedRange", goodBands, goodZones, "1e5000",
                    "'1e5000' is not a valid floating point value"),
         hiddenCase("DistanceTooLargeForADouble", goodBands, goodZones, "1e400", "Floating point overflow"),
+        hiddenCase("DistanceThatFalls", goodBands, goodZones, "-37", fallingDistance),
         hiddenCase("BandEndNotANumber", {{"10", "abc", "10", "20"}}, goodZones, "150",
                    "'abc' is not a valid floating point value"),
         hiddenCase("BandStartNotWhole", {{"10.5", "201", "10", "20"}}, goodZones, "150",
@@ -198,6 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "'' is not a valid floating point value"),
         FailureCase{"MultipleUnitDistanceNotANumber", {}, {}, inputs("动车组", "abc", {"0", "1", "0", "0"}),
                     "'abc' is not a valid floating point value"},
+        FailureCase{"MultipleUnitDistanceThatFalls", {}, {}, inputs("动车组", "-0.5", {"0", "1", "0", "0"}),
+                    "The timetable's distance between these stations is -0.5 km: its distances fall along the "
+                    "train's run"},
         FailureCase{"MultipleUnitFareBeyond64Bits", {}, {}, inputs("动车组", "1e300"),
                     "Invalid floating point operation"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace tessarin::fares {
@@ -111,13 +112,24 @@ TEST(BaseFare, AZoneKeyMatchingNoRowFailsOnTheEmptyAccumulatedFare) {
     }
 }
 
-TEST(FareScale, NumbersAndTheKeyTextUseTheGivenDecimalSeparator) {
-    FareScale scale(sharedFareScale({{"10", "50,5", "5", "1"}, {"10", "100", "5", "1"}},
-                                    {{"200,5", "300", "0,5", "0"}, {"1", "199,5", "0", "2,25"}}),
+// Stored numbers are written with "."; a scale written with the user's
+// separator reads as well.
+class FareScaleSeparator : public ::testing::TestWithParam<char> {};
+
+TEST_P(FareScaleSeparator, NumbersAndTheKeyTextReadWithAPointOrTheGivenSeparator) {
+    const auto stored = [](std::string text) {
+        std::replace(text.begin(), text.end(), '.', GetParam());
+        return text;
+    };
+    FareScale scale(sharedFareScale({{"10", stored("50.5"), "5", "1"}, {"10", "100", "5", "1"}},
+                                    {{stored("200.5"), "300", stored("0.5"), "0"},
+                                     {"1", stored("199.5"), "0", stored("2.25")}}),
                     ',');
     EXPECT_EQ(scale.ChargedDistanceFor(99), 97.5);
     EXPECT_EQ(scale.BaseFareFor(250, 201.5), 2.25 + 0.5 * 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(StoredWith, FareScaleSeparator, ::testing::Values('.', ','));
 
 } // namespace
 } // namespace tessarin::fares

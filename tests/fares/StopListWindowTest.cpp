@@ -1,6 +1,8 @@
 #include "WindowFixture.h"
 #include "support/MessageBoxCatcher.h"
 
+#include <QPushButton>
+
 #include <functional>
 
 namespace tessarin::fares::testing {
@@ -8,16 +10,18 @@ namespace {
 
 using tessarin::testing::MessageBoxCatcher;
 
-// Either window, with the name of its stop grid and its caption for K7.
+// Either window, with the names of its stop grid and its close button and
+// its caption for K7.
 struct WindowKind {
     const char* stopGrid;
+    const char* closeButton;
     const char* captionOfK7;
     std::function<std::unique_ptr<QDialog>(data::Connection&, const QString&)> make;
 };
 
-const WindowKind detailWindow{"dbgrd1", "车次：K7（票价以实际票价为准！）",
+const WindowKind detailWindow{"dbgrd1", "btn2", "车次：K7（票价以实际票价为准！）",
                               [](data::Connection& c, const QString& id) { return std::make_unique<TForm2>(c, id); }};
-const WindowKind routeWindow{"DBGrid1", "车次：K7",
+const WindowKind routeWindow{"DBGrid1", "Button1", "车次：K7",
                              [](data::Connection& c, const QString& id) { return std::make_unique<TForm3>(c, id); }};
 
 class StopListWindows : public WindowFixture, public ::testing::WithParamInterface<WindowKind> {
@@ -96,6 +100,19 @@ TEST_P(StopListWindows, ADatabaseFailureGivesOneErrorBoxAndTheWindowShowsWithout
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), GetParam().captionOfK7);
     EXPECT_EQ(shownStops(*grid), nullptr);
+}
+
+TEST_P(StopListWindows, EnterOrSpaceOnTheFocusedCloseButtonClosesTheWindow) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        showK7(connection);
+        auto* close = window->findChild<QPushButton*>(GetParam().closeButton);
+        ASSERT_TRUE(close);
+        close->setFocus();
+        QTest::keyPress(window->windowHandle(), key);
+        QTest::keyRelease(window->windowHandle(), key);
+        EXPECT_FALSE(window->isVisible()) << "key " << key;
+        EXPECT_FALSE(close->isDefault()) << "Enter elsewhere still does not press it";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, StopListWindows, ::testing::Values(detailWindow, routeWindow),

@@ -225,6 +225,18 @@ TEST_F(FindDialog, EscAndTheCloseButtonCloseIt) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
+TEST_F(FindDialog, EnterOnAFocusedButtonClicksIt) {
+    TGridFindDialog& dialog = open();
+    choose("columnBox", QStringLiteral("名称"));
+    type("name 2");
+    control<QPushButton>("findButton").setFocus();
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(grid->DataSource()->dataSet()->recNo(), 2);
+    control<QPushButton>("closeButton").setFocus();
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
 TEST_F(FindDialog, AGridThatGoesAwayTakesNeitherTheDialogNorTheApplicationWithIt) {
     auto* detail = new QWidget;
     auto* stops = new grid::TDataGrid(detail);

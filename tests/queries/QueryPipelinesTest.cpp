@@ -1,13 +1,11 @@
 #include "CaseName.h"
+#include "QueryRuns.h"
 #include "SampleTimetable.h"
 #include "data/Connection.h"
 #include "data/Query.h"
 #include "data/Statement.h"
 #include "queries/ConversionError.h"
-#include "queries/StationQuery.h"
-#include "queries/StationToStationQuery.h"
 #include "queries/StopList.h"
-#include "queries/TrainNumberQuery.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +17,6 @@ namespace {
 using queries::PrintTo;
 
 using Records = std::vector<std::vector<std::string>>;
-using QueryRun = std::function<QueryOutcome(data::Connection&, data::Query&)>;
 
 // What the grids show of a row: train, departure stop and time, arrival stop
 // and time, running time.
@@ -28,18 +25,6 @@ const std::vector<std::string> allFields{"id",          "type",       "s_station
                                          "e_tm",        "start_s",    "end_s",     "during_s_no",
                                          "during_day",  "during_tm",  "distance",  "p1",      "p2",
                                          "p3",          "p4",         "Train_Price"};
-
-QueryRun stationToStation(std::string departure, std::string arrival) {
-    return [=](data::Connection& con, data::Query& qry4) {
-        return queryStationToStation(con, qry4, departure, arrival);
-    };
-}
-QueryRun trainNumber(std::string text) {
-    return [=](data::Connection& con, data::Query& qry4) { return queryTrainNumber(con, qry4, text); };
-}
-QueryRun station(std::string text) {
-    return [=](data::Connection& con, data::Query& qry4) { return queryStation(con, qry4, text); };
-}
 
 class TimetableQueryTest : public ::testing::Test {
 protected:

@@ -8,9 +8,11 @@
 #include "skin/TSkinManager.h"
 #include "skin/TSkinnedWindow.h"
 #include "widgets/TImgCheckButton.h"
+#include "widgets/TPageControl.h"
 #include "widgets/TPaintControl.h"
 #include "widgets/TPanel.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +96,54 @@ TEST_F(ProgramWindows, TheDetailWindowAndTheFindDialogAreFramedWhenShown) {
     EXPECT_EQ(find.size(), framed);
     EXPECT_TRUE(TSkinManager::isSkinned(find));
     find.close();
+}
+
+// A key pressed and released as the keyboard does it: to the window, which
+// hands it to its focused control.
+void pressKey(QWidget& window, Qt::Key key) {
+    QTest::keyPress(window.windowHandle(), key);
+    QTest::keyRelease(window.windowHandle(), key);
+}
+
+TEST_F(ProgramWindows, ASkinnedStationBoxDropsItsListDownAlsoEmpty) {
+    form.cbStart->setFocus();
+    QTest::sendKeyEvent(QTest::Click, form.windowHandle(), Qt::Key_1, QStringLiteral("1"), Qt::NoModifier);
+    EXPECT_EQ(form.cbStart->count(), 0);
+    EXPECT_TRUE(form.cbStart->view()->isVisible());
+    pressKey(form, Qt::Key_Return);
+    EXPECT_FALSE(form.cbStart->view()->isVisible());
+    EXPECT_EQ(form.cbStart->currentText(), "1");
+    EXPECT_TRUE(form.cbStop->hasFocus());
+}
+
+TEST_F(ProgramWindows, EnterOrSpaceClicksAFocusedSkinnedButtonWhichKeepsItsLook) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        form.btn3->setChecked(true);
+        form.pgc1->setActivePage(form.ts3);
+        form.qry4.close();
+        form.sTaBox->setEditText(QStringLiteral("郑州"));
+        form.btn6->setFocus();
+        pressKey(form, key);
+        EXPECT_TRUE(form.qry4.isOpen()) << "key " << key;
+        EXPECT_FALSE(form.btn6->isDefault());
+    }
+
+    const QString train = QString::fromStdString(form.qry4.fieldText("id"));
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        fares::TForm2 detail(form.con1, train);
+        detail.show();
+        ASSERT_TRUE(TSkinManager::isSkinned(detail));
+        auto* close = detail.findChild<QPushButton*>(QStringLiteral("btn2"));
+        close->setFocus();
+        pressKey(detail, key);
+        EXPECT_FALSE(detail.isVisible()) << "key " << key;
+    }
+
+    grid::TGridFindDialog& find = grid::TGridFindDialog::openFor(*form.dbgrd3);
+    ASSERT_TRUE(TSkinManager::isSkinned(find));
+    find.findChild<QPushButton*>(QStringLiteral("closeButton"))->setFocus();
+    pressKey(find, Qt::Key_Return);
+    EXPECT_FALSE(find.isVisible());
 }
 
 } // namespace

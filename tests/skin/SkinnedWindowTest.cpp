@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QBackingStore>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -92,6 +93,35 @@ TEST_F(SkinnedWindow, AnActiveWindowShowsTheFirstFramesAndTheActiveCaptionColour
     EXPECT_TRUE(hasColour(shown, skinned.captionTextRect(), QColor(14, 16, 16)));
     const TCaptionButton& close = *buttonOf(skinned, 0);
     EXPECT_EQ(shownFrame(shown, close.rect, close.element, QRect(0, 0, 32, 19)), 1);
+}
+
+// What the window shows on screen now: its backing store once the pending
+// repaints are done. Unlike a grab, this does not repaint the whole window.
+QImage onScreen(QWidget& window) {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QPaintDevice* device = window.backingStore()->paintDevice();
+    EXPECT_EQ(device->devType(), QInternal::Image);
+    return static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
+}
+
+TEST_F(SkinnedWindow, OnlyAStateChangeDrawsACaptionButtonHotAFullRepaintDrawsItsFirstFrame) {
+    const auto form = mainLikeForm();
+    TSkinnedWindow& skinned = showSkinned(*form);
+    const TCaptionButton& close = *buttonOf(skinned, 0);
+    const QRect part(0, 0, 32, 19);
+    onScreen(*form);
+
+    QTest::mouseMove(form->windowHandle(), close.rect.center());
+    ASSERT_EQ(close.state, CaptionButtonState::Hot);
+    EXPECT_EQ(shownFrame(onScreen(*form), close.rect, close.element, part), 3);
+
+    frameOf(*form).update();
+    EXPECT_EQ(shownFrame(onScreen(*form), close.rect, close.element, part), 1);
+    EXPECT_EQ(close.state, CaptionButtonState::Hot);
+
+    QTest::mousePress(form->windowHandle(), Qt::LeftButton, {}, close.rect.center());
+    EXPECT_EQ(shownFrame(onScreen(*form), close.rect, close.element, part), 2);
 }
 
 struct ButtonsCase {
@@ -286,19 +316,26 @@ TEST_F(SkinnedWindow, AWindowTagged99KeepsItsOwnFrameAndControls) {
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
-TEST_F(SkinnedWindow, AMessageBoxIsSkinnedAsItIsShownAndFitsItsCaption) {
+TEST_F(SkinnedWindow, AMessageBoxIsSkinnedAsItIsShownFitsItsCaptionAndClipsItAsAPopUp) {
     applyNow();
     QMessageBox box(QMessageBox::Information, QString(40, QChar(0x63D0)), QStringLiteral("无"), QMessageBox::Ok);
     box.show();
     const TSkinnedWindow* skinned = TSkinnedWindow::of(box);
     ASSERT_TRUE(skinned && skinned->applied());
-    EXPECT_EQ(skinned->captionTextRect().left(), 4);
+    const QRect text = skinned->captionTextRect();
+    EXPECT_EQ(text.left(), 4);
     QFont captionFont(QStringLiteral("宋体"));
     captionFont.setPixelSize(12);
     captionFont.setBold(true);
-    const int captionWidth = QFontMetrics(captionFont).horizontalAdvance(box.windowTitle());
-    EXPECT_GE(box.width(), 15 + captionWidth + 79);
+    const QFontMetrics metrics(captionFont);
+    EXPECT_GE(box.width(), 15 + metrics.horizontalAdvance(box.windowTitle()) + 79);
     EXPECT_TRUE(TSkinManager::isSkinned(*box.button(QMessageBox::Ok)));
+
+    // As a pop-up window, its caption is not cut at TextRightClip (79) from
+    // the caption's end, but only 5 pixels before the close button's Xcoord (40).
+    const int textWidth = metrics.horizontalAdvance(QStringLiteral("  ") + box.windowTitle() + " ");
+    EXPECT_EQ(text.width(), std::min(textWidth, box.width() - 5 - 40 - 5 - text.left()));
+    EXPECT_GT(text.right(), box.width() - 5 - 79);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 
+#include "SpawnArguments.h"
 #include "TemporaryTimetable.h"
 
 #include <fcntl.h>
@@ -7,12 +8,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-
-extern char** environ;
 
 namespace tessarin::testing {
 namespace {
@@ -47,7 +47,8 @@ private:
 
 } // namespace
 
-CliRun runCli(const std::vector<std::string>& arguments, const std::string& input) {
+CliRun runCli(const std::vector<std::string>& arguments, const std::string& input,
+              const std::vector<std::string>& environment) {
     const StreamFiles files;
     std::ofstream(files.in(), std::ios::binary) << input;
     posix_spawn_file_actions_t actions;
@@ -56,16 +57,19 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::string& inpu
     posix_spawn_file_actions_addopen(&actions, 1, files.out().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, files.err().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
-    std::string program = (binaryFolder() / "tessarin-cli").string();
-    std::vector<std::string> words = arguments;
-    std::vector<char*> argv{program.data()};
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
+    const std::string program = (binaryFolder() / "tessarin-cli").string();
+    std::vector<std::string> words{program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<std::string> entries = environment;
+    if (std::none_of(entries.begin(), entries.end(), [](const std::string& e) { return e.starts_with("LC_ALL="); }))
+        entries.emplace_back("LC_ALL=C.UTF-8");
+    std::vector<std::string> variables = environmentWith(entries);
+    const std::vector<char*> argv = spawnWords(words);
+    const std::vector<char*> envp = spawnWords(variables);
 
     CliRun run;
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         throw std::runtime_error("cannot run " + program);

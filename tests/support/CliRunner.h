@@ -14,7 +14,10 @@ struct CliRun {
 };
 
 // Runs tessarin-cli with the arguments, each handed over as one word (no
-// shell), and `input` as its standard input.
-CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {});
+// shell), and `input` as its standard input, in this process's environment
+// with the "NAME=value" entries of `environment` added or replacing. It runs
+// in the C.UTF-8 locale (LC_ALL) unless `environment` names another.
+CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {},
+              const std::vector<std::string>& environment = {});
 
 } // namespace tessarin::testing
