@@ -1,57 +1,37 @@
 #include "app/BannerPane.h"
+#include "support/LoopbackHttpServer.h"
 
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <gtest/gtest.h>
 
 namespace tessarin::app {
 namespace {
 
-// Serves one page on loopback to every request and counts the requests.
-class PageServer : public QTcpServer {
-public:
-    explicit PageServer(QByteArray page) : page_(std::move(page)) {
-        listen(QHostAddress::LocalHost);
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket* socket = nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                socket->readAll();
-                ++requests;
-                socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n\r\n" + page_);
-                socket->disconnectFromHost();
-            });
-        });
-    }
-    QString address() const { return QStringLiteral("127.0.0.1:%1/gg/bottom.html").arg(serverPort()); }
-    int requests = 0;
+using testing::LoopbackHttpServer;
 
-private:
-    QByteArray page_;
-};
+// Waits for the end of a fetch: as long as a loaded machine may need, and
+// no longer than the fetch takes.
+constexpr int patienceMs = 60000;
 
 TEST(BannerPaneTest, ShowsThePageOfAnAddressWithoutScheme) {
-    PageServer server("<html><body>春运购票提醒</body></html>");
+    LoopbackHttpServer server(
+        testing::okAnswer("text/html; charset=utf-8", "<html><body>春运购票提醒</body></html>"));
     BannerPane pane;
     QSignalSpy finished(&pane, &BannerPane::loadFinished);
-    pane.navigate(server.address());
-    ASSERT_TRUE(finished.wait(5000));
+    pane.navigate(QString::fromStdString(server.address("/gg/bottom.html")));
+    ASSERT_TRUE(finished.wait(patienceMs));
     EXPECT_TRUE(finished.at(0).at(0).toBool());
     EXPECT_TRUE(pane.showsPage());
     EXPECT_EQ(pane.shownText(), QStringLiteral("春运购票提醒"));
-    EXPECT_EQ(server.requests, 1);
+    EXPECT_EQ(server.requests("/gg/bottom.html"), 1);
 }
 
 TEST(BannerPaneTest, ShowsAQuietPlaceholderWhenThePageCannotBeFetched) {
-    QTcpServer closed;
-    closed.listen(QHostAddress::LocalHost);
-    const quint16 port = closed.serverPort();
-    closed.close();
-
+    const testing::RefusingPort refusing;
     BannerPane pane;
     QSignalSpy finished(&pane, &BannerPane::loadFinished);
-    pane.navigate(QStringLiteral("127.0.0.1:%1/gg/bottom.html").arg(port));
-    ASSERT_TRUE(finished.wait(5000));
+    pane.navigate(QStringLiteral("127.0.0.1:%1/gg/bottom.html").arg(refusing.port()));
+    ASSERT_TRUE(finished.wait(patienceMs));
     EXPECT_FALSE(finished.at(0).at(0).toBool());
     EXPECT_FALSE(pane.showsPage());
     EXPECT_EQ(pane.shownText(), QStringLiteral("列车时刻表"));
