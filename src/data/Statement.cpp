@@ -73,6 +73,14 @@ std::string Statement::originColumn(int column) const {
     return name ? name : "";
 }
 
-void Statement::fail() const { throw DataError(sqlite3_errmsg(db_), sql_); }
+void Statement::fail() const {
+    const int code = sqlite3_errcode(db_);
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+        const char* file = sqlite3_db_filename(db_, "main");
+        throw DataFileInUseError("The data file '" + std::string(file ? file : "") + "' is in use by another program.",
+                                 sql_);
+    }
+    throw DataError(sqlite3_errmsg(db_), sql_);
+}
 
 } // namespace tessarin::data
