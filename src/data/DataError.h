@@ -26,6 +26,12 @@ public:
     using DataError::DataError;
 };
 
+// A statement text that holds no statement: blank, or only comments.
+class EmptyStatementError : public DataError {
+public:
+    using DataError::DataError;
+};
+
 // Another program holds the data file locked ("The data file '...' is in use
 // by another program.") longer than a statement waits for it.
 class DataFileInUseError : public DataError {

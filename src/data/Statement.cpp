@@ -10,6 +10,8 @@ Statement::Statement(sqlite3* db, std::string_view sql) : db_(db), sql_(sql) {
     handle_.reset(raw);
     if (rc != SQLITE_OK)
         fail();
+    if (!handle_)
+        throw EmptyStatementError("No statement to run.", sql_);
 }
 
 void Statement::bind(const std::vector<std::string>& parameters) {
