@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Connection.h"
+#include "data/DataFile.h"
 #include "data/DataSource.h"
 #include "data/Query.h"
 #include "skin/TSkinComponent.h"
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 
 class QComboBox;
@@ -44,8 +46,9 @@ class BannerPane;
 //
 // Its controls lie in its client area (`ClientArea`, 641 × 617), which the
 // window's 6-pixel border surrounds until the skin gives it a frame of its own.
-// Creating the window opens con1 on the timetable beside the executable; when
-// that fails the window says so and closes unshown (connected() is false).
+// Creating the window opens con1 on the timetable (the one beside the
+// executable unless another is named); when that fails the window says so and
+// closes unshown (connected() is false).
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -53,7 +56,7 @@ public:
     // The update library's entry, as the window calls it once after 5 s.
     using BeginUpdateFunction = std::function<void(const char* url, int flag)>;
 
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(std::filesystem::path dataFile = data::defaultDataFile(), QWidget* parent = nullptr);
     ~TForm1() override;
 
     bool connected() const noexcept { return con1.isOpen(); }
@@ -164,6 +167,7 @@ private:
     template <typename Window>
     void openTrainWindow(const grid::TDataGrid& grid);
 
+    std::filesystem::path dataFile_;
     QWidget* clientArea_ = nullptr;
     stationinput::StationList stations_;
     BeginUpdateFunction beginUpdate_;

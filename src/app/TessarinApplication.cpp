@@ -2,7 +2,7 @@
 
 #include "FontSubstitutions.h"
 #include "MainWindowIcon.h"
-#include "MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QStyleFactory>
 
@@ -10,7 +10,7 @@ namespace tessarin::app {
 
 TessarinApplication::TessarinApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("tessarin"));
-    setApplicationDisplayName(applicationTitle());
+    setApplicationDisplayName(widgets::applicationTitle());
     setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     installFontSubstitutions();
     setWindowIcon(mainWindowIcon());
@@ -20,7 +20,7 @@ bool TessarinApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        showStandardError(activeWindow(), error);
+        widgets::showStandardError(activeWindow(), error);
     }
     return true;
 }
