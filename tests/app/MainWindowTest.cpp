@@ -5,6 +5,7 @@
 #include "grid/TGridColumnTitle.h"
 #include "grid/TGridColumns.h"
 #include "support/MessageBoxCatcher.h"
+#include "support/TemporaryTimetable.h"
 #include "widgets/TImgCheckButton.h"
 #include "widgets/TPageControl.h"
 #include "widgets/TPaintControl.h"
@@ -71,7 +72,9 @@ protected:
         QCoreApplication::sendEvent(widget, &event);
     }
 
-    TForm1 form;
+    // The window's queries write the scratch table of a timetable of its own.
+    testing::TemporaryTimetable timetable{testing::bundledTimetableFile()};
+    TForm1 form{timetable.file()};
 };
 
 TEST_F(MainWindowTest, StationToStationQueryFillsTheFirstPageGridInDepartureOrder) {
@@ -325,7 +328,8 @@ TEST_F(MainWindowTest, AClickOnAnEmptyGridOpensNoWindow) {
 }
 
 TEST(MainWindowUpdateTest, TheUpdateLibraryIsCalledOnceAfterFiveSeconds) {
-    TForm1 form;
+    const testing::TemporaryTimetable timetable{testing::bundledTimetableFile()};
+    TForm1 form{timetable.file()};
     std::vector<std::pair<std::string, int>> calls;
     form.setBeginUpdate([&calls](const char* url, int flag) { calls.emplace_back(url, flag); });
     // The window's timer decides when: it is judged by its settings, and its
