@@ -1,6 +1,6 @@
 #include "SkinFailureBox.h"
 
-#include "MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QMessageBox>
 
@@ -9,7 +9,7 @@ namespace tessarin::app {
 void showSkinFailure(QWidget* parent, const QString& failure) {
     QString text = failure;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::Warning, applicationTitle(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, widgets::applicationTitle(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 

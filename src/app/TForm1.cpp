@@ -3,12 +3,10 @@
 #include "BannerPane.h"
 #include "MainWindowIcon.h"
 #include "MakerSite.h"
-#include "MessageBoxes.h"
 #include "SkinFailureBox.h"
 #include "StationBoxKey.h"
 #include "StationBoxList.h"
 #include "BeginUpdate.h"
-#include "data/DataFile.h"
 #include "fares/TForm2.h"
 #include "fares/TForm3.h"
 #include "grid/TDataGrid.h"
@@ -21,6 +19,7 @@
 #include "skin/MainWindowSkin.h"
 #include "stationinput/StationFilter.h"
 #include "stationinput/TimetableStations.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/PageBorder.h"
 #include "widgets/TImgCheckButton.h"
 #include "widgets/TPageControl.h"
@@ -51,21 +50,20 @@ void markTitle(grid::TGridColumn& column, widgets::TColor colour, bool bold) {
 
 void showNotice(QWidget* parent, const queries::QueryOutcome& outcome) {
     if (outcome.notice)
-        showInformation(parent, QString::fromStdString(*outcome.notice));
+        widgets::showInformation(parent, QString::fromStdString(*outcome.notice));
 }
 
 std::string typed(const QString& text) { return text.toStdString(); }
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : TForm1(data::defaultDataFile(), parent) {}
-
 TForm1::TForm1(std::filesystem::path dataFile, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      dataFile_(std::move(dataFile)), beginUpdate_([](const char* url, int flag) { BeginUpdate(url, flag); }) {
+      dataFile_(std::move(dataFile)),
+      beginUpdate_([](const char* url, int flag) { BeginUpdate(url, flag); }) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(applicationTitle());
+    setWindowTitle(widgets::applicationTitle());
     setWindowIcon(mainWindowIcon());
     move(463, 130);
     ds1.setDataSet(&qry4);
@@ -122,7 +120,7 @@ void TForm1::ConnectDB() {
         con1.close();
         con1.open(dataFile_);
     } catch (const std::exception& error) {
-        QMessageBox box(QMessageBox::NoIcon, applicationTitle(),
+        QMessageBox box(QMessageBox::NoIcon, widgets::applicationTitle(),
                         QStringLiteral("出错！") + QString::fromUtf8(error.what()), QMessageBox::Ok);
         box.exec();
         close();
@@ -137,12 +135,12 @@ void TForm1::loadStationNames() {
     try {
         names = stationinput::readStationNames(stationinput::stationListFileBeside(dataFile_));
     } catch (const std::exception& error) {
-        showStandardError(nullptr, error);
+        widgets::showStandardError(nullptr, error);
     }
     try {
         stationinput::appendTimetableStations(names, con1);
     } catch (const std::exception& error) {
-        showStandardError(nullptr, error);
+        widgets::showStandardError(nullptr, error);
     }
     stations_ = stationinput::StationList(std::move(names));
     ListBox1->clear();
@@ -204,18 +202,18 @@ void TForm1::PcMainPaint() { DrawPagBorder(); }
 void TForm1::DrawPagBorder() { widgets::DrawPagBorder(*PcMain, *btn1, *btn2, *btn3); }
 
 void TForm1::btn4Click() {
-    guarded(this, [this] {
+    widgets::guarded(this, [this] {
         showNotice(this, queries::queryStationToStation(con1, qry4, typed(cbStart->currentText()),
                                                         typed(cbStop->currentText())));
     });
 }
 
 void TForm1::btn5Click() {
-    guarded(this, [this] { showNotice(this, queries::queryTrainNumber(con1, qry4, typed(edt1->text()))); });
+    widgets::guarded(this, [this] { showNotice(this, queries::queryTrainNumber(con1, qry4, typed(edt1->text()))); });
 }
 
 void TForm1::btn6Click() {
-    guarded(this, [this] { showNotice(this, queries::queryStation(con1, qry4, typed(sTaBox->currentText()))); });
+    widgets::guarded(this, [this] { showNotice(this, queries::queryStation(con1, qry4, typed(sTaBox->currentText()))); });
 }
 
 void TForm1::dat(const QString& name) { cbStart->addItem(name); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Connection.h"
+#include "data/DataFile.h"
 #include "data/DataSource.h"
 #include "data/Query.h"
 #include "skin/TSkinComponent.h"
@@ -56,8 +57,7 @@ public:
     // The update library's entry, as the window calls it once after 5 s.
     using BeginUpdateFunction = std::function<void(const char* url, int flag)>;
 
-    explicit TForm1(QWidget* parent = nullptr);
-    explicit TForm1(std::filesystem::path dataFile, QWidget* parent = nullptr);
+    explicit TForm1(std::filesystem::path dataFile = data::defaultDataFile(), QWidget* parent = nullptr);
     ~TForm1() override;
 
     bool connected() const noexcept { return con1.isOpen(); }

@@ -2,7 +2,7 @@
 
 #include "FontSubstitutions.h"
 #include "MainWindowIcon.h"
-#include "MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QStyleFactory>
 
@@ -21,7 +21,7 @@ bool TessarinApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        showStandardError(activeWindow(), error);
+        widgets::showStandardError(activeWindow(), error);
     }
     return true;
 }

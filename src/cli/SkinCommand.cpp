@@ -2,6 +2,9 @@
 // unpacked size, then the packed bits), reads its archive and definition, and
 // prints the archive version, the unpacked size, one line per archive entry,
 // the frame a captioned window gets, and the colours of the "Colours" section.
+// FILE must be a regular file of at most 64 MB, far more than any skin needs
+// (the stored one packs into 33 KB), so that no device or endless file is
+// read until memory runs out.
 
 #include "Commands.h"
 #include "data/LatinCase.h"
@@ -14,8 +17,8 @@
 #include "skin/TIniText.h"
 #include "skin/WindowBorders.h"
 
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <ostream>
 #include <set>
 
@@ -24,6 +27,27 @@ namespace {
 
 using namespace tessarin::skin;
 
+constexpr std::size_t largestSkinFile = 64 * 1024 * 1024;
+
+std::vector<std::uint8_t> readSkinFile(const std::string& name) {
+    std::error_code ignored;
+    const std::filesystem::file_status status = std::filesystem::status(name, ignored);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw SkinFormatError("The skin file " + name + " is not a regular file");
+    std::ifstream in(name, std::ios::binary);
+    if (!in)
+        throw SkinFormatError("Cannot read the skin file " + name);
+    std::vector<std::uint8_t> bytes;
+    char buffer[64 * 1024];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (bytes.size() + got > largestSkinFile)
+            throw SkinFormatError("The skin file " + name + " is larger than 64 MB, more than any skin needs");
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+    return bytes;
+}
+
 std::vector<std::uint8_t> packedSkin(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
         const auto packed = packedSkinOf(storedSkinStream());
@@ -31,10 +55,7 @@ std::vector<std::uint8_t> packedSkin(const std::vector<std::string>& arguments) 
             throw SkinFormatError("No skin is stored");
         return {packed->begin(), packed->end()};
     }
-    std::ifstream in(arguments[0], std::ios::binary);
-    if (!in)
-        throw SkinFormatError("Cannot read the skin file " + arguments[0]);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return readSkinFile(arguments[0]);
 }
 
 TIniText definitionOf(const SkinArchive& archive) {

@@ -40,9 +40,11 @@ void Connection::open(const std::filesystem::path& file) {
     sqlite3_busy_timeout(db.get(), busyTimeoutMs);
     try {
         checkTimetableTables(db.get());
+    } catch (const ConnectionError&) {
+        throw;
+    } catch (const DataFileInUseError& error) {
+        throw ConnectionError(error.what());
     } catch (const DataError& error) {
-        if (dynamic_cast<const ConnectionError*>(&error))
-            throw;
         throw ConnectionError("Unrecognized database format '" + file.string() + "' (" + error.what() + ").");
     }
     registerSqlFunctions(db.get());

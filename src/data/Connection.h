@@ -11,9 +11,10 @@ namespace tessarin::data {
 
 // The one connection to a timetable file (the main window's con1). Opening
 // never creates a file: a missing folder or file, a file that is not a
-// database, or a database without the four timetable tables is a
-// ConnectionError whose message names what is wrong. Other processes may read
-// and write the same file meanwhile; a busy file is waited for a few seconds.
+// database, a database without the four timetable tables, or a file that
+// another program keeps locked is a ConnectionError whose message names what
+// is wrong. Other processes may read and write the same file meanwhile; a busy
+// file is waited for a few seconds.
 class Connection {
 public:
     Connection() = default;

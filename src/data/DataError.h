@@ -20,8 +20,21 @@ private:
 };
 
 // The data file could not be opened as a timetable: missing folder or file,
-// not a database, or a required table missing.
+// not a database, a required table missing, or the file in use.
 class ConnectionError : public DataError {
+public:
+    using DataError::DataError;
+};
+
+// A statement text that holds no statement: blank, or only comments.
+class EmptyStatementError : public DataError {
+public:
+    using DataError::DataError;
+};
+
+// Another program holds the data file locked ("The data file '...' is in use
+// by another program.") longer than a statement waits for it.
+class DataFileInUseError : public DataError {
 public:
     using DataError::DataError;
 };

@@ -38,6 +38,19 @@ std::string tidyExponent(std::string text) {
     return mantissa + "E" + sign + exponent;
 }
 
+// A stored text as a message quotes it. A NUL byte would end the message
+// wherever it is read as a C string, so it is written as "\0".
+std::string quoted(std::string_view text) {
+    std::string shown = "'";
+    for (const char c : text) {
+        if (c == '\0')
+            shown += "\\0";
+        else
+            shown += c;
+    }
+    return shown + "'";
+}
+
 } // namespace
 
 std::string formatNumber(long double value, char decimalSeparator) {
@@ -135,13 +148,9 @@ std::optional<long long> parseInteger(std::string_view text) {
     return negative ? static_cast<long long>(0 - value) : static_cast<long long>(value);
 }
 
-std::string notAnIntegerMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid integer value";
-}
+std::string notAnIntegerMessage(std::string_view text) { return quoted(text) + " is not a valid integer value"; }
 
-std::string notANumberMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid floating point value";
-}
+std::string notANumberMessage(std::string_view text) { return quoted(text) + " is not a valid floating point value"; }
 
 char localeDecimalSeparator() {
     const lconv* conventions = std::localeconv();

@@ -21,7 +21,7 @@ std::optional<long double> parseNumber(std::string_view text, char decimalSepara
 std::optional<long long> parseInteger(std::string_view text);
 
 // The messages of a failed conversion, quoting the offending text as the
-// user reads it.
+// user reads it, the whole of it (a NUL byte in it shown as "\0").
 std::string notAnIntegerMessage(std::string_view text);
 std::string notANumberMessage(std::string_view text);
 

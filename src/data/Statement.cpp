@@ -10,6 +10,8 @@ Statement::Statement(sqlite3* db, std::string_view sql) : db_(db), sql_(sql) {
     handle_.reset(raw);
     if (rc != SQLITE_OK)
         fail();
+    if (!handle_)
+        throw EmptyStatementError("No statement to run.", sql_);
 }
 
 void Statement::bind(const std::vector<std::string>& parameters) {
@@ -73,6 +75,14 @@ std::string Statement::originColumn(int column) const {
     return name ? name : "";
 }
 
-void Statement::fail() const { throw DataError(sqlite3_errmsg(db_), sql_); }
+void Statement::fail() const {
+    const int code = sqlite3_errcode(db_);
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+        const char* file = sqlite3_db_filename(db_, "main");
+        throw DataFileInUseError("The data file '" + std::string(file ? file : "") + "' is in use by another program.",
+                                 sql_);
+    }
+    throw DataError(sqlite3_errmsg(db_), sql_);
+}
 
 } // namespace tessarin::data

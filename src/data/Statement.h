@@ -11,7 +11,8 @@ namespace tessarin::data {
 
 // One prepared SQL statement. Parameters are bound as text, so user text is
 // never part of the SQL itself. Errors are DataError with the engine's message
-// and the statement text.
+// and the statement text; DataFileInUseError when another program holds the
+// file locked past the connection's wait.
 class Statement {
 public:
     Statement(sqlite3* db, std::string_view sql);

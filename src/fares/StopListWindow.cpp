@@ -1,10 +1,10 @@
 #include "StopListWindow.h"
 
-#include "app/MessageBoxes.h"
 #include "grid/CentredColumns.h"
 #include "grid/TDataGrid.h"
 #include "queries/StopList.h"
 #include "widgets/EnterClicksButton.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/TColor.h"
 #include "widgets/TFont.h"
 #include "widgets/TPaintControl.h"
@@ -83,7 +83,7 @@ void StopListWindow::showEvent(QShowEvent* event) {
     if (shown_)
         return;
     shown_ = true;
-    app::guarded(this, [this] { FormShow(); });
+    widgets::guarded(this, [this] { FormShow(); });
 }
 
 void StopListWindow::keyPressEvent(QKeyEvent* event) {

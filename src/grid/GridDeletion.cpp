@@ -1,8 +1,8 @@
 #include "GridDeletion.h"
 
 #include "TDataGrid.h"
-#include "app/MessageBoxes.h"
 #include "data/DataSet.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QMessageBox>
 
@@ -12,7 +12,7 @@ namespace {
 bool confirmed(TDataGrid& grid) {
     if (!grid.Options().testFlag(dgConfirmDelete))
         return true;
-    QMessageBox box(QMessageBox::Question, app::applicationTitle(), QStringLiteral("Delete record?"),
+    QMessageBox box(QMessageBox::Question, widgets::applicationTitle(), QStringLiteral("Delete record?"),
                     QMessageBox::Ok | QMessageBox::Cancel, &grid);
     return box.exec() == QMessageBox::Ok;
 }
@@ -28,7 +28,7 @@ void deleteWithConfirmation(TDataGrid& grid) {
     if (!deletionAllowed(grid) || !confirmed(grid))
         return;
     // The box ran an event loop, in which the data set may have closed.
-    app::guarded(&grid, [&grid] {
+    widgets::guarded(&grid, [&grid] {
         if (data::DataSet* set = grid.openDataSet())
             set->deleteCurrent();
     });

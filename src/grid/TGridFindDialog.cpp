@@ -3,7 +3,7 @@
 #include "TDataCheckBox.h"
 #include "TDataComboBox.h"
 #include "TDataGrid.h"
-#include "app/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -172,7 +172,7 @@ void TGridFindDialog::rememberText(const QString& text) {
 }
 
 void TGridFindDialog::tellNotFound(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, app::applicationTitle(),
+    QMessageBox box(QMessageBox::NoIcon, widgets::applicationTitle(),
                     QStringLiteral("字符串 \"") + text + QStringLiteral("\" 没有找到"), QMessageBox::Ok, this);
     box.exec();
 }

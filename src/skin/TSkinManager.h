@@ -47,6 +47,8 @@ public:
     void schedule(Action action);
     // Runs the pending action now (what the timer does).
     void runPendingAction();
+    // The timer that runs the pending action.
+    const QTimer& pendingActionTimer() const noexcept { return timer_; }
 
     // Whether the skin is applied.
     bool active() const noexcept { return active_; }

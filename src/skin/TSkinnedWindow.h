@@ -5,7 +5,6 @@
 #include "TSkinComponent.h"
 #include "WindowClient.h"
 
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QPalette>
 #include <QPointer>
@@ -13,6 +12,7 @@
 #include <QRegion>
 #include <QTimer>
 
+#include <optional>
 #include <vector>
 
 class QMenu;
@@ -78,8 +78,9 @@ public:
     const std::vector<TCaptionButton>& captionButtons() const noexcept { return buttons_; }
     // The skin's system menu while it is open.
     QMenu* systemMenu() const;
-    // Rebuilds and opens the system menu at a screen point.
-    void openSystemMenu(QPoint at);
+    // Rebuilds and opens the system menu at a screen point; `clickTime` is
+    // the input time of the mouse click that opens it, if one does.
+    void openSystemMenu(QPoint at, std::optional<quint64> clickTime = std::nullopt);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -116,8 +117,8 @@ private:
     void doubleClicked(QMouseEvent* event);
     void pointerLeft();
     void trackButtons();
-    void runAction(int index, QPoint pointer);
-    void openSystemMenuOrClose(QPoint pointer);
+    void runAction(int index, QPoint pointer, quint64 clickTime);
+    void openSystemMenuOrClose(QPoint pointer, quint64 clickTime);
     void startMove(QMouseEvent* event);
     Qt::Edges edgesAt(QPoint point) const;
     bool sizable() const;
@@ -147,7 +148,8 @@ private:
     QPointer<QWidget> frameWidget_;
     QPointer<QShortcut> menuShortcut_;
     QPointer<QMenu> systemMenu_;
-    QElapsedTimer menuOpened_;
+    // The input time of the click that opened the system menu last.
+    std::optional<quint64> menuOpenedAt_;
     QTimer buttonTimer_;
     bool closePending_ = false;
     bool draggingByHand_ = false;

@@ -95,7 +95,7 @@ void TSkinnedWindow::pressed(QMouseEvent* event) {
     const bool onCaption = point.y() < frame_.top;
     if (event->button() == Qt::RightButton) {
         if (onCaption)
-            openSystemMenu(event->globalPosition().toPoint());
+            openSystemMenu(event->globalPosition().toPoint(), event->timestamp());
         return;
     }
     if (event->button() != Qt::LeftButton)
@@ -127,7 +127,7 @@ void TSkinnedWindow::released(QMouseEvent* event) {
     if (index < 0 || index != current_ || index != pressedButton)
         return;
     setButtonState(index, CaptionButtonState::Hot);
-    runAction(index, event->globalPosition().toPoint());
+    runAction(index, event->globalPosition().toPoint(), event->timestamp());
 }
 
 void TSkinnedWindow::doubleClicked(QMouseEvent* event) {
@@ -167,11 +167,11 @@ void TSkinnedWindow::trackButtons() {
     current_ = -1;
 }
 
-void TSkinnedWindow::runAction(int index, QPoint pointer) {
+void TSkinnedWindow::runAction(int index, QPoint pointer, quint64 clickTime) {
     const TCaptionButton& button = buttons_[static_cast<std::size_t>(index)];
     const int action = button.element.action;
     if (isIconAction(action)) {
-        openSystemMenuOrClose(pointer);
+        openSystemMenuOrClose(pointer, clickTime);
         return;
     }
     switch (action) {
@@ -202,19 +202,21 @@ void TSkinnedWindow::runAction(int index, QPoint pointer) {
 }
 
 // A second click on the icon soon after the first opened the menu closes
-// the window instead.
-void TSkinnedWindow::openSystemMenuOrClose(QPoint pointer) {
-    if (menuOpened_.isValid() && menuOpened_.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
-        menuOpened_.invalidate();
+// the window instead. "Soon" is measured in input time, as double-clicks
+// are, so a busy machine that delivers the clicks late does not part them.
+void TSkinnedWindow::openSystemMenuOrClose(QPoint pointer, quint64 clickTime) {
+    const auto doubleClickTime = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (menuOpenedAt_ && clickTime >= *menuOpenedAt_ && clickTime - *menuOpenedAt_ < doubleClickTime) {
+        menuOpenedAt_.reset();
         closeWindow();
         return;
     }
-    openSystemMenu(pointer + QPoint(1, 1));
+    openSystemMenu(pointer + QPoint(1, 1), clickTime);
 }
 
 QMenu* TSkinnedWindow::systemMenu() const { return systemMenu_.data(); }
 
-void TSkinnedWindow::openSystemMenu(QPoint at) {
+void TSkinnedWindow::openSystemMenu(QPoint at, std::optional<quint64> clickTime) {
     if (!framed_ || !component_ || !component_->hasSkin())
         return;
     delete systemMenu_.data();
@@ -233,7 +235,7 @@ void TSkinnedWindow::openSystemMenu(QPoint at) {
         }
     });
     systemMenu_->popup(at);
-    menuOpened_.start();
+    menuOpenedAt_ = clickTime;
 }
 
 // Dragged by the window system where it can, else by hand.

@@ -1,59 +1,39 @@
 #include "app/BannerPane.h"
+#include "support/LoopbackHttpServer.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace tessarin::app {
 namespace {
 
-// Serves one page on loopback to every request and counts the requests.
-class PageServer : public QTcpServer {
-public:
-    explicit PageServer(QByteArray page) : page_(std::move(page)) {
-        listen(QHostAddress::LocalHost);
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket* socket = nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                socket->readAll();
-                ++requests;
-                socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n\r\n" + page_);
-                socket->disconnectFromHost();
-            });
-        });
-    }
-    QString address() const { return QStringLiteral("127.0.0.1:%1/gg/bottom.html").arg(serverPort()); }
-    int requests = 0;
+using testing::LoopbackHttpServer;
 
-private:
-    QByteArray page_;
-};
+// Waits for the end of a fetch: as long as a loaded machine may need, and
+// no longer than the fetch takes.
+constexpr int patienceMs = 60000;
 
 TEST(BannerPaneTest, ShowsThePageOfAnAddressWithoutScheme) {
-    PageServer server("<html><body>春运购票提醒</body></html>");
+    LoopbackHttpServer server(
+        testing::okAnswer("text/html; charset=utf-8", "<html><body>春运购票提醒</body></html>"));
     BannerPane pane;
     QSignalSpy finished(&pane, &BannerPane::loadFinished);
-    pane.navigate(server.address());
-    ASSERT_TRUE(finished.wait(5000));
+    pane.navigate(QString::fromStdString(server.address("/gg/bottom.html")));
+    ASSERT_TRUE(finished.wait(patienceMs));
     EXPECT_TRUE(finished.at(0).at(0).toBool());
     EXPECT_TRUE(pane.showsPage());
     EXPECT_EQ(pane.shownText(), QStringLiteral("春运购票提醒"));
-    EXPECT_EQ(server.requests, 1);
+    EXPECT_EQ(server.requests("/gg/bottom.html"), 1);
 }
 
 TEST(BannerPaneTest, ShowsAQuietPlaceholderWhenThePageCannotBeFetched) {
-    QTcpServer closed;
-    closed.listen(QHostAddress::LocalHost);
-    const quint16 port = closed.serverPort();
-    closed.close();
-
+    const testing::RefusingPort refusing;
     BannerPane pane;
     QSignalSpy finished(&pane, &BannerPane::loadFinished);
-    pane.navigate(QStringLiteral("127.0.0.1:%1/gg/bottom.html").arg(port));
-    ASSERT_TRUE(finished.wait(5000));
+    pane.navigate(QStringLiteral("127.0.0.1:%1/gg/bottom.html").arg(refusing.port()));
+    ASSERT_TRUE(finished.wait(patienceMs));
     EXPECT_FALSE(finished.at(0).at(0).toBool());
     EXPECT_FALSE(pane.showsPage());
     EXPECT_EQ(pane.shownText(), QStringLiteral("列车时刻表"));
@@ -62,7 +42,9 @@ TEST(BannerPaneTest, ShowsAQuietPlaceholderWhenThePageCannotBeFetched) {
 // The pane takes part in the tab order, and Tab goes on through the page's
 // links and then out of it.
 TEST(BannerPaneTest, TabEntersThePaneVisitsItsLinksAndLeavesIt) {
-    PageServer server(R"(<html><body><a href="http://a.example/">购票</a> <a href="http://b.example/">正晚点</a></body></html>)");
+    LoopbackHttpServer server(testing::okAnswer(
+        "text/html; charset=utf-8",
+        R"(<html><body><a href="http://a.example/">购票</a> <a href="http://b.example/">正晚点</a></body></html>)"));
     QWidget window;
     auto* before = new QPushButton(QStringLiteral("前"), &window);
     auto* pane = new BannerPane(&window);
@@ -70,11 +52,11 @@ TEST(BannerPaneTest, TabEntersThePaneVisitsItsLinksAndLeavesIt) {
     pane->setGeometry(0, 30, 300, 100);
     after->move(0, 140);
     QSignalSpy finished(pane, &BannerPane::loadFinished);
-    pane->navigate(server.address());
-    ASSERT_TRUE(finished.wait(5000));
+    pane->navigate(QString::fromStdString(server.address("/gg/bottom.html")));
+    ASSERT_TRUE(finished.wait(patienceMs));
     window.show();
     window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window, patienceMs));
 
     before->setFocus();
     QTest::keyClick(window.windowHandle(), Qt::Key_Tab);

@@ -60,6 +60,16 @@ TEST(ConnectionTest, ADatabaseWithoutATimetableTableIsAFailure) {
     }
 }
 
+TEST(ConnectionTest, AFileAnotherProgramHoldsLockedIsSaidToBeInUse) {
+    TemporaryTimetable timetable;
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(timetable.file().c_str(), &raw), SQLITE_OK);
+    const DatabaseHandle other(raw);
+    ASSERT_EQ(sqlite3_exec(other.get(), "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(connectionFailure(timetable.file()),
+              "The data file '" + timetable.file().string() + "' is in use by another program.");
+}
+
 TEST(ConnectionTest, TableNamesAreFoundWithoutRegardToCase) {
     TemporaryTimetable timetable;
     {

@@ -57,10 +57,11 @@ TEST_F(CommandLineTest, DetailPrintsCaptionsAndValuesInScreenOrder) {
     EXPECT_EQ(found.status, 0);
     EXPECT_EQ(found.out, "发站：\t北京\n到站：\t天津\n里程：\t150\n硬座：\t15\n软座：\t28.6\n历时：\t1:30\n"
                          "软卧上：\t--\n软卧下：\t--\n天数：\t0\n硬卧上：\t38\n硬卧中：\t39\n硬卧下：\t40\n");
-    const CliRun missing = runCli(timetable_, "detail T9");
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "'' is not a valid floating point value\n");
+    timetable_.execute("update train_tmp set distance = '15km' where id = 'K7322'");
+    const CliRun broken = runCli(timetable_, "detail K7322");
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_EQ(broken.out, "");
+    EXPECT_EQ(broken.err, "'15km' is not a valid floating point value\n");
 }
 
 // As the window does, the command shows numbers with the user's decimal

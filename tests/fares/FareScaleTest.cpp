@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 
 namespace tessarin::fares {
 namespace {
@@ -58,11 +57,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChargedDistance, AVeryLongBandIsWorkedOutWithoutWalkingEverySection) {
+    // Walking the 10^15 sections one by one would not end in any test run.
     FareScale scale(sharedFareScale({{"0", "9000000000000000000", "1", "1"}}, {}), '.');
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(scale.ChargedDistanceFor(1e15 + 0.5), 1e15 + 0.5);
     EXPECT_EQ(scale.ChargedDistanceFor(8e18), 8e18 - 0.5);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 struct BaseFareCase {

@@ -1,5 +1,5 @@
 #include "GridFixture.h"
-#include "RecordingPaintDevice.h"
+#include "support/RecordingPaintDevice.h"
 
 #include <QFontMetrics>
 #include <QScrollBar>
@@ -142,11 +142,7 @@ TEST_F(GridPaint, HighlightsAndFramesTheCurrentRowOnlyWhileFocused) {
 
 class GridTexts : public GridFixture {
 protected:
-    std::vector<RecordedText> render() {
-        RecordingPaintDevice device(grid->size());
-        grid->render(&device);
-        return device.texts();
-    }
+    std::vector<RecordedText> render() { return textsOf(*grid); }
     QPoint clientOrigin() const { return grid->clientRect().topLeft(); }
 };
 

@@ -72,18 +72,38 @@ INSTANTIATE_TEST_SUITE_P(
                 "s_no\tstation\ta_time\td_time\tdistance\tday\n"
                 "1\t北京南\t-\t12:00\t0\t1\n"
                 "2\t上海\t07:05\t-\t1463\t2\n",
-                ""}),
+                ""},
+        // Nothing to show is status 2 with a message, whichever command finds it.
+        CliCase{"StopsOfAnUnknownTrain", {"stops", "Q1"}, 2, "", "No train 'Q1' in the timetable.\n"},
+        CliCase{"DetailOfATrainNotInTheLastResult", {"detail", "Z8"}, 2, "", "Train 'Z8' is not in the last result.\n"},
+        CliCase{"SqlWithoutAStatement", {"sql", ""}, 2, "", "No statement to run.\n"},
+        CliCase{"SqlOfOnlyAComment", {"sql", " -- nothing"}, 2, "", "No statement to run.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CliFailureTest, AFailingQueryExitsWithItsMessage) {
+struct FailureCase {
+    const char* name;
+    std::string arrival;  // a stored arrival time that is no time
+    std::string err;
+};
+
+class CliFailureTest : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(CliFailureTest, AFailingQueryExitsWithItsMessage) {
     testing::TemporaryTimetable timetable;
     timetable.addStops({{"X9", "特快", "北京", "1", "1", "-", "09:00", "0", "0", "0", "0", "0"},
-                        {"X9", "特快", "上海", "2", "1", "x:10", "-", "1463", "0", "0", "0", "0"}});
+                        {"X9", "特快", "上海", "2", "1", GetParam().arrival, "-", "1463", "0", "0", "0", "0"}});
     const CliRun run = runCli(timetable, {"between", "北京", "上海"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "'x' is not a valid integer value\n");
+    EXPECT_EQ(run.err, GetParam().err);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    StoredTimes, CliFailureTest,
+    ::testing::Values(FailureCase{"Letter", "x:10", "'x' is not a valid integer value\n"},
+                      // The message goes on past the NUL byte, which it shows escaped.
+                      FailureCase{"EmbeddedNul", std::string("1\0x:10", 6), "'1\\0x' is not a valid integer value\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tessarin::queries

@@ -28,7 +28,8 @@ TEST_P(BuildRouteEndsTest, FirstAndLastStationOfTheDecidingRun) {
     TrainRuns runs;
     for (const auto& [trainNumber, station] : c.rows)
         runs.add(trainNumber, station);
-    const RouteEnd& ends = BuildRouteEnds(runs).find(c.trainNumber);
+    const RouteEnds built = BuildRouteEnds(runs);
+    const RouteEnd& ends = built.find(c.trainNumber);
     EXPECT_EQ(ends.origin, c.origin);
     EXPECT_EQ(ends.terminal, c.terminal);
 }

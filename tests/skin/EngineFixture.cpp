@@ -74,15 +74,4 @@ QColor pixel(const QImage& image, QPoint point) { return image.pixelColor(point)
 
 QImage grabbed(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-bool hasColour(const QImage& image, const QRect& area, const QColor& colour) {
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            if (image.pixel(x, y) == colour.rgb())
-                return true;
-        }
-    }
-    return false;
-}
-
 } // namespace tessarin::skin::testing

@@ -51,7 +51,4 @@ int shownFrame(const QImage& shown, const QRect& area, const TSkinElement& eleme
 QColor pixel(const QImage& image, QPoint point);
 QImage grabbed(QWidget& widget);
 
-// Whether any pixel of `area` has exactly the colour.
-bool hasColour(const QImage& image, const QRect& area, const QColor& colour);
-
 } // namespace tessarin::skin::testing

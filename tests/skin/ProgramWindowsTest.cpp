@@ -7,6 +7,7 @@
 #include "grid/TGridFindDialog.h"
 #include "skin/TSkinManager.h"
 #include "skin/TSkinnedWindow.h"
+#include "support/TemporaryTimetable.h"
 #include "widgets/TImgCheckButton.h"
 #include "widgets/TPageControl.h"
 #include "widgets/TPaintControl.h"
@@ -46,7 +47,9 @@ protected:
         return actions;
     }
 
-    app::TForm1 form;
+    // The window's queries write the scratch table of a timetable of its own.
+    testing::TemporaryTimetable timetable{testing::bundledTimetableFile()};
+    app::TForm1 form{timetable.file()};
     TSkinManager manager;
 };
 

@@ -60,23 +60,31 @@ TEST(SkinCommand, ReadsAPackedSkinFileLikeTheStoredSkin) {
     EXPECT_EQ(file.out, stored.out);
 }
 
-TEST(SkinCommand, FailsOnDamagedOrMissingFiles) {
-    const fs::path cut = fs::temp_directory_path() / ("skin-command-" + std::to_string(::getpid()) + ".skin");
+TEST(SkinCommand, FailsOnDamagedMissingOrUnreadableFiles) {
+    const fs::path folder = fs::temp_directory_path() / ("skin-command-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path cut = folder / "cut.skin";
     {
         std::ifstream in(packedSkinFile, std::ios::binary);
         std::string bytes(std::istreambuf_iterator<char>(in), {});
         // Too short to unpack to the size it declares.
         std::ofstream(cut, std::ios::binary) << bytes.substr(0, 100);
     }
-    for (const auto& [arguments, message] :
-         {std::pair{cut.string(), "Skin unpacking: an unpacked size of "},
-          std::pair{std::string("/no/such/file.skin"), "Cannot read the skin file /no/such/file.skin"}}) {
-        const CliRun run = runCli(arguments);
-        EXPECT_EQ(run.status, 1) << arguments;
-        EXPECT_EQ(run.out, "") << arguments;
+    const fs::path huge = folder / "huge.skin";
+    std::ofstream(huge, std::ios::binary).put('\0');
+    fs::resize_file(huge, 64 * 1024 * 1024 + 1);  // sparse: no disk spent
+    for (const auto& [file, message] :
+         {std::pair{cut.string(), std::string("Skin unpacking: an unpacked size of ")},
+          std::pair{std::string("/no/such/file.skin"), std::string("Cannot read the skin file /no/such/file.skin")},
+          std::pair{std::string("/dev/zero"), std::string("The skin file /dev/zero is not a regular file")},
+          std::pair{folder.string(), "The skin file " + folder.string() + " is not a regular file"},
+          std::pair{huge.string(), "The skin file " + huge.string() + " is larger than 64 MB"}}) {
+        const CliRun run = runCli(file);
+        EXPECT_EQ(run.status, 1) << file;
+        EXPECT_EQ(run.out, "") << file;
         EXPECT_TRUE(run.err.starts_with(message)) << run.err;
     }
-    fs::remove(cut);
+    fs::remove_all(folder);
 }
 
 } // namespace

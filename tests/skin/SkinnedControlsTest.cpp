@@ -9,6 +9,7 @@
 #include "grid/TDataGrid.h"
 #include "skin/TScrollBarOverlay.h"
 #include "skin/TSkinControl.h"
+#include "support/RecordingPaintDevice.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,6 +21,9 @@
 
 namespace tessarin::skin::testing {
 namespace {
+
+using tessarin::testing::lastText;
+using tessarin::testing::textsOf;
 
 // A window with its controls at fixed places, skinned once shown.
 class SkinnedControls : public EngineFixture {
@@ -111,19 +115,17 @@ TEST_F(SkinnedControls, AButtonUnderThePointerShowsImage4) {
 
 TEST_F(SkinnedControls, ADisabledButtonShowsImage3WithGreyText) {
     auto* button = add<QPushButton>(QRect(20, 20, 75, 25), QStringLiteral("查询"));
+    auto* enabled = add<QPushButton>(QRect(120, 20, 75, 25), QStringLiteral("查询"));
     button->setDefault(true);
     button->setEnabled(false);
     skinWindow();
     EXPECT_EQ(buttonFrame(*button, skin()), 3);
-    // The text's darkest pixels are the button-shadow grey (128, 128, 128),
-    // not the black of an enabled button's text.
-    const QImage shown = grabbed(*button);
-    int darkest = 255;
-    for (int y = 4; y < shown.height() - 4; ++y) {
-        for (int x = 4; x < shown.width() - 4; ++x)
-            darkest = std::min(darkest, qGray(shown.pixel(x, y)));
-    }
-    EXPECT_NEAR(darkest, 128, 10);
+    // The caption the skin writes over the button's own: the button-shadow
+    // grey, where an enabled button has the skin's text colour.
+    EXPECT_EQ(lastText(textsOf(*button), QStringLiteral("查询")).colour, QColor(128, 128, 128));
+    const auto* buttons = dynamic_cast<const TSkinButtonElement*>(&buttonsElement(skin()));
+    ASSERT_NE(buttons->normalTextColour, QColor(128, 128, 128));
+    EXPECT_EQ(lastText(textsOf(*enabled), QStringLiteral("查询")).colour, buttons->normalTextColour);
 }
 
 // Edits.

@@ -2,18 +2,23 @@
 // the caption text and the caption buttons with their mouse handling.
 
 #include "EngineFixture.h"
+#include "support/RecordingPaintDevice.h"
 
 #include <QLabel>
+#include <QCursor>
 #include <QMenu>
 #include <QBackingStore>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 
 namespace tessarin::skin::testing {
 namespace {
 
+using tessarin::testing::RecordedText;
+using tessarin::testing::textsOf;
 using SkinnedWindow = EngineFixture;
 
 const TCaptionButton* buttonOf(const TSkinnedWindow& window, int action, int visibility = -2) {
@@ -25,6 +30,33 @@ const TCaptionButton* buttonOf(const TSkinnedWindow& window, int action, int vis
 }
 
 QWidget& frameOf(QWidget& window) { return *window.findChild<QWidget*>(QStringLiteral("SkinFrame")); }
+
+// The caption text as the frame writes it: the frame writes no other text.
+RecordedText captionOf(QWidget& window) {
+    const std::vector<RecordedText> texts = textsOf(frameOf(window));
+    EXPECT_EQ(texts.size(), 1u);
+    return texts.empty() ? RecordedText{} : texts.back();
+}
+
+// Mouse input on a window as the window system delivers it, with the
+// desktop's pointer moved along: while a caption button is current the frame
+// asks the desktop where the pointer is, whenever its tracking timer runs.
+void press(QWindow* window, QPoint at) {
+    QCursor::setPos(window->mapToGlobal(at));
+    QTest::mousePress(window, Qt::LeftButton, {}, at);
+}
+void moveTo(QWindow* window, QPoint at) {
+    QCursor::setPos(window->mapToGlobal(at));
+    QTest::mouseMove(window, at);
+}
+void release(QWindow* window, QPoint at) {
+    QCursor::setPos(window->mapToGlobal(at));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+}
+void click(QWindow* window, QPoint at) {
+    press(window, at);
+    release(window, at);
+}
 
 TEST_F(SkinnedWindow, TheMainWindowsFormGrowsByTheFrameAroundItsClient) {
     const auto form = mainLikeForm();
@@ -78,9 +110,7 @@ TEST_F(SkinnedWindow, AnInactiveWindowShowsTheSecondFramesAndTheInactiveCaptionC
     const QImage shown = grabbed(*form);
     const TSkinElement& left = *skin().border(BorderSide::Left);
     EXPECT_EQ(shownFrame(shown, QRect(0, 0, 5, 28), left, QRect(0, 1, 5, 27)), 2);
-    const QRect caption(skinned.captionTextRect());
-    EXPECT_TRUE(hasColour(shown, caption, QColor(162, 161, 161)));
-    EXPECT_FALSE(hasColour(shown, caption, QColor(14, 16, 16)));
+    EXPECT_EQ(captionOf(*form).colour, QColor(162, 161, 161));
     const TCaptionButton& close = *buttonOf(skinned, 0);
     EXPECT_EQ(shownFrame(shown, close.rect, close.element, QRect(0, 0, 32, 19)), 4);
 }
@@ -90,7 +120,7 @@ TEST_F(SkinnedWindow, AnActiveWindowShowsTheFirstFramesAndTheActiveCaptionColour
     TSkinnedWindow& skinned = showSkinned(*form);
     const QImage shown = grabbed(*form);
     EXPECT_EQ(shownFrame(shown, QRect(0, 0, 5, 28), *skin().border(BorderSide::Left), QRect(0, 1, 5, 27)), 1);
-    EXPECT_TRUE(hasColour(shown, skinned.captionTextRect(), QColor(14, 16, 16)));
+    EXPECT_EQ(captionOf(*form).colour, QColor(14, 16, 16));
     const TCaptionButton& close = *buttonOf(skinned, 0);
     EXPECT_EQ(shownFrame(shown, close.rect, close.element, QRect(0, 0, 32, 19)), 1);
 }
@@ -173,9 +203,9 @@ TEST_F(SkinnedWindow, TheMaximizeButtonOfAWindowWithOnlyAMinimizeBoxIsShownDisab
     EXPECT_FALSE(maximize.enabled);
     EXPECT_EQ(shownFrame(grabbed(*form), maximize.rect, maximize.element, QRect(0, 0, 32, 19)), 4);
 
-    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, maximize.rect.center());
+    click(form->windowHandle(), maximize.rect.center());
     EXPECT_FALSE(form->isMaximized());
-    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, buttonOf(skinned, 2)->rect.center());
+    click(form->windowHandle(), buttonOf(skinned, 2)->rect.center());
     EXPECT_TRUE(form->isMinimized());
 }
 
@@ -194,11 +224,11 @@ TEST_P(CloseButton, ClosesOnlyWhenReleasedOnItAsTheCurrentButton) {
     TSkinnedWindow& skinned = showSkinned(*form);
     const QPoint centre = buttonOf(skinned, 0)->rect.center();
     QWindow* window = form->windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, {}, centre + GetParam().press);
+    press(window, centre + GetParam().press);
     for (QPoint move : GetParam().moves)
-        QTest::mouseMove(window, centre + move);
-    QTest::mouseRelease(window, Qt::LeftButton, {}, centre + GetParam().release);
-    QTest::qWait(20);
+        moveTo(window, centre + move);
+    release(window, centre + GetParam().release);
+    QCoreApplication::processEvents();  // the close is posted
     EXPECT_EQ(!form->isVisible(), GetParam().closes);
     EXPECT_FALSE(form->isMinimized());
 }
@@ -213,19 +243,57 @@ INSTANTIATE_TEST_SUITE_P(
                       CloseCase{"PressedOnMinimizeReleasedOnIt", {-64, 0}, {{0, 0}}, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SkinnedWindow, ASingleClickOnTheIconOpensTheSystemMenuADoubleClickCloses) {
+// A left click on the frame at an input time of the test's own.
+void clickFrame(QWidget& form, QPoint at, quint64 time) {
+    QWidget& frame = frameOf(form);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent event(type, at, frame.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        event.setTimestamp(time);
+        QApplication::sendEvent(&frame, &event);
+    }
+}
+
+struct SecondClick {
+    const char* name;
+    int after;  // ms of input time after the click that opened the menu
+    bool closes;
+};
+
+class IconClicks : public EngineFixture, public ::testing::WithParamInterface<SecondClick> {};
+
+TEST_P(IconClicks, AClickOpensTheSystemMenuAndASecondOneSoonAfterClosesTheWindow) {
     const auto form = mainLikeForm();
     form->setWindowIcon(QIcon(QPixmap(16, 16)));
     TSkinnedWindow& skinned = showSkinned(*form);
     const QPoint icon = buttonOf(skinned, 3)->rect.center();
-    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, icon);
+    clickFrame(*form, icon, 10000);
     ASSERT_TRUE(skinned.systemMenu());
     EXPECT_TRUE(skinned.systemMenu()->isVisible());
-    EXPECT_TRUE(form->isVisible());
     skinned.systemMenu()->close();
 
-    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, icon);
-    QTest::qWait(20);
+    clickFrame(*form, icon, 10000 + static_cast<quint64>(GetParam().after));
+    EXPECT_EQ(skinned.systemMenu() && skinned.systemMenu()->isVisible(), !GetParam().closes);
+    QCoreApplication::processEvents();  // the close is posted
+    EXPECT_EQ(!form->isVisible(), GetParam().closes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Times, IconClicks,
+    ::testing::Values(SecondClick{"Soon", QGuiApplication::styleHints()->mouseDoubleClickInterval() - 1, true},
+                      SecondClick{"Late", QGuiApplication::styleHints()->mouseDoubleClickInterval(), false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SkinnedWindow, ADoubleClickOnTheIconClosesTheWindow) {
+    const auto form = mainLikeForm();
+    form->setWindowIcon(QIcon(QPixmap(16, 16)));
+    TSkinnedWindow& skinned = showSkinned(*form);
+    const QPoint icon = buttonOf(skinned, 3)->rect.center();
+    QWidget& frame = frameOf(*form);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, icon, frame.mapToGlobal(icon), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &doubleClick);
+    QCoreApplication::processEvents();  // the close is posted
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -265,32 +333,26 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](QWidget& form) { QTest::keyClick(&form, Qt::Key_Space, Qt::AltModifier); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The rightmost column of `area` with text: a pixel far darker than the
-// caption bar; -1 without any.
-int lastTextColumn(const QImage& image, const QRect& area) {
-    for (int x = area.right(); x >= area.left(); --x) {
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            if (qGray(image.pixel(x, y)) < 110)
-                return x;
-        }
-    }
-    return -1;
-}
-
 TEST_F(SkinnedWindow, ALongCaptionIsCutWithAnEllipsis84PixelsFromTheRightEdge) {
     // A dialog: no button lies over the end of the text.
     const auto dialog = plainDialog({400, 200});
-    dialog->setWindowTitle(QString(80, QChar(0x8F66)));  // 车 ×80
+    const QChar che(0x8F66);
+    dialog->setWindowTitle(QString(80, che));
     TSkinnedWindow& skinned = showSkinned(*dialog);
     const int limit = dialog->width() - 84;
     const QRect text = skinned.captionTextRect();
     EXPECT_EQ(text.right(), limit - 1);
-    const QImage shown = grabbed(*dialog);
-    const int end = lastTextColumn(shown, QRect(text.left(), 2, dialog->width() - 40 - text.left(), 24));
-    EXPECT_LT(end, limit);
-    EXPECT_GT(end, limit - 16);
-    // The ellipsis: its dots have nothing above them, as a character would.
-    EXPECT_EQ(lastTextColumn(shown, QRect(end - 8, text.top(), 9, text.height() / 3)), -1);
+    const RecordedText caption = captionOf(*dialog);
+    EXPECT_EQ(caption.clip, text);
+    // As many characters as fit before the limit, then the ellipsis.
+    const QChar ellipsis(0x2026);
+    ASSERT_TRUE(caption.text.endsWith(ellipsis)) << caption.text.toStdString();
+    const QString kept = caption.text.chopped(1);
+    ASSERT_FALSE(kept.trimmed().isEmpty());
+    EXPECT_EQ(kept.trimmed(), QString(kept.trimmed().size(), che));
+    const QFontMetrics metrics(caption.font);
+    EXPECT_LE(caption.baseline.x() + metrics.horizontalAdvance(caption.text), limit);
+    EXPECT_GT(caption.baseline.x() + metrics.horizontalAdvance(kept + che + ellipsis), limit);
 }
 
 TEST_F(SkinnedWindow, DraggingTheCaptionMovesTheWindow) {

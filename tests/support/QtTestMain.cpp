@@ -1,16 +1,40 @@
 // Entry of the UI test programs: an application on the offscreen platform,
-// set up as the program sets itself up, then every test. A modal window that
-// no test closes would wait for a user forever; after a few seconds it is
-// closed and reported as a failure instead.
+// set up as the program sets itself up, then every test. The program's two
+// font names are pinned to one installed family each, so that every machine
+// lays out the same text the same way. A modal window that no test closes
+// would wait for a user forever; after a few seconds it is closed and
+// reported as a failure instead.
+
+#include "TestEnvironment.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 namespace {
+
+// The program's font names and the one family each stands for in the tests.
+const std::pair<const char*, const char*> pinnedFonts[] = {
+    {"宋体", "AR PL UMing CN"},
+    {"MS Sans Serif", "DejaVu Sans"},
+};
+
+bool pinFonts() {
+    for (const auto& [name, family] : pinnedFonts) {
+        if (!QFontDatabase::hasFamily(QString::fromUtf8(family))) {
+            std::cerr << "The font family '" << family << "' is not installed (scripts/install-deps.sh test).\n";
+            return false;
+        }
+        QFont::insertSubstitutions(QString::fromUtf8(name), {QString::fromUtf8(family)});
+    }
+    return true;
+}
 
 constexpr int modalPatienceMs = 5000;
 
@@ -36,11 +60,11 @@ void closeForgottenModalWindows() {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    tessarin::testing::pinTestEnvironment();
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("AR PL UMing CN")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("DejaVu Sans")});
+    if (!pinFonts())
+        return 1;
     closeForgottenModalWindows();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -8,12 +8,38 @@
 
 namespace tessarin::testing {
 
-TemporaryTimetable::TemporaryTimetable() {
+namespace {
+
+std::filesystem::path makeScratchFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tessarin-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot make a scratch folder");
-    folder_ = pattern;
-    file_ = folder_ / "timetable.mdb";
+    return pattern;
+}
+
+} // namespace
+
+// Copied through the engine, so that a copy taken while another program
+// writes the file is whole: a busy file is waited for, however long.
+TemporaryTimetable::TemporaryTimetable(const std::filesystem::path& copyOf)
+    : folder_(makeScratchFolder()), file_(folder_ / "timetable.mdb") {
+    sqlite3* raw = nullptr;
+    sqlite3_open_v2(copyOf.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const data::DatabaseHandle source(raw);
+    sqlite3_open(file_.c_str(), &raw);
+    const data::DatabaseHandle copy(raw);
+    sqlite3_backup* backup = sqlite3_backup_init(copy.get(), "main", source.get(), "main");
+    int rc = SQLITE_ERROR;
+    if (backup) {
+        while ((rc = sqlite3_backup_step(backup, -1)) == SQLITE_BUSY || rc == SQLITE_LOCKED)
+            sqlite3_sleep(5);
+        sqlite3_backup_finish(backup);
+    }
+    if (rc != SQLITE_DONE)
+        throw std::runtime_error("cannot copy " + copyOf.string() + ": " + sqlite3_errmsg(copy.get()));
+}
+
+TemporaryTimetable::TemporaryTimetable() : folder_(makeScratchFolder()), file_(folder_ / "timetable.mdb") {
     sqlite3* raw = nullptr;
     sqlite3_open(file_.c_str(), &raw);
     data::DatabaseHandle db(raw);
@@ -52,5 +78,7 @@ std::filesystem::path binaryFolder() {
         return folder;
     return std::filesystem::current_path();
 }
+
+std::filesystem::path bundledTimetableFile() { return binaryFolder() / "data" / "Train+-+090719.mdb"; }
 
 } // namespace tessarin::testing

@@ -13,6 +13,10 @@ namespace tessarin::testing {
 class TemporaryTimetable {
 public:
     TemporaryTimetable();
+    // A copy of an existing timetable file instead: for windows whose queries
+    // write the scratch table, which test programs running side by side must
+    // not share.
+    explicit TemporaryTimetable(const std::filesystem::path& copyOf);
     ~TemporaryTimetable();
     TemporaryTimetable(const TemporaryTimetable&) = delete;
     TemporaryTimetable& operator=(const TemporaryTimetable&) = delete;
@@ -39,5 +43,8 @@ private:
 
 // The folder holding the built programs and their data file.
 std::filesystem::path binaryFolder();
+
+// The bundled timetable beside the built programs.
+std::filesystem::path bundledTimetableFile();
 
 } // namespace tessarin::testing

@@ -1,11 +1,11 @@
-#include "app/MessageBoxes.h"
 #include "support/MessageBoxCatcher.h"
+#include "widgets/MessageBoxes.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-namespace tessarin::app {
+namespace tessarin::widgets {
 namespace {
 
 TEST(StandardErrorTextTest, AddsAFullStopUnlessTheMessageEndsInOneOrAnEarlierMark) {
@@ -45,4 +45,4 @@ TEST(MessageBoxesTest, TheInformationBoxHasTheHintCaption) {
 }
 
 } // namespace
-} // namespace tessarin::app
+} // namespace tessarin::widgets

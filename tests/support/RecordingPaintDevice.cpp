@@ -62,6 +62,21 @@ RecordedText onlyText(const std::vector<RecordedText>& texts, const QString& tex
     return found;
 }
 
+RecordedText lastText(const std::vector<RecordedText>& texts, const QString& text) {
+    for (auto recorded = texts.rbegin(); recorded != texts.rend(); ++recorded) {
+        if (recorded->text == text)
+            return *recorded;
+    }
+    ADD_FAILURE() << "\"" << text.toStdString() << "\" was not written";
+    return {};
+}
+
+std::vector<RecordedText> textsOf(QWidget& widget) {
+    RecordingPaintDevice device(widget.size());
+    widget.render(&device);
+    return device.texts();
+}
+
 int RecordingPaintDevice::metric(PaintDeviceMetric metric) const {
     switch (metric) {
     case PdmWidth:

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-namespace tessarin::app {
+namespace tessarin::widgets {
 
 QString applicationTitle() { return QStringLiteral("列车时刻表"); }
 
@@ -23,4 +23,4 @@ void showInformation(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-} // namespace tessarin::app
+} // namespace tessarin::widgets

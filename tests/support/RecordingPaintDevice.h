@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include <memory>
 #include <vector>
@@ -42,5 +43,14 @@ private:
 
 // The one recorded text equal to `text`; fails the test otherwise.
 RecordedText onlyText(const std::vector<RecordedText>& texts, const QString& text);
+
+// The last recorded text equal to `text`: the one that shows where the same
+// text is written over itself (a control painting over its own look); fails
+// the test when there is none.
+RecordedText lastText(const std::vector<RecordedText>& texts, const QString& text);
+
+// The texts a widget and its children write when they paint, in the order
+// written: what the user reads, as decided, free of how a font is rasterised.
+std::vector<RecordedText> textsOf(QWidget& widget);
 
 } // namespace tessarin::testing

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace tessarin::app {
+namespace tessarin::widgets {
 
 // The application title, caption of the standard error box.
 QString applicationTitle();
@@ -35,4 +35,4 @@ void guarded(QWidget* parent, Body&& body) {
     }
 }
 
-} // namespace tessarin::app
+} // namespace tessarin::widgets
