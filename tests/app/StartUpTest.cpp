@@ -59,7 +59,7 @@ TEST_F(StartUpTest, WithoutALockFileTheProgramStartsUnguarded) {
     EXPECT_EQ(firstWindowTitles(notAFolder), std::vector<std::string>{"列车时刻表"});
 }
 
-using testing::MessageBoxCatcher;
+using tessarin::testing::MessageBoxCatcher;
 
 // A run that cannot start tells why in one box and ends with a failure status.
 struct StartCase {
@@ -72,7 +72,7 @@ struct StartCase {
 class StartUpFailure : public ::testing::TestWithParam<StartCase> {};
 
 TEST_P(StartUpFailure, EndsWithAFailureStatusAfterSayingWhy) {
-    const testing::TemporaryTimetable scratch;
+    const tessarin::testing::TemporaryTimetable scratch;
     const auto missing = scratch.folder() / "data" / "Train+-+090719.mdb";
     const auto otherCopy = GetParam().anotherCopyRuns ? std::make_unique<SingleInstanceLock>(SingleInstanceLock::lockFile("Tessarin.exe")) : nullptr;
     MessageBoxCatcher catcher;

@@ -37,6 +37,9 @@ TemporaryTimetable::TemporaryTimetable(const std::filesystem::path& copyOf)
     }
     if (rc != SQLITE_DONE)
         throw std::runtime_error("cannot copy " + copyOf.string() + ": " + sqlite3_errmsg(copy.get()));
+    const std::filesystem::path stationList = copyOf.parent_path() / "stations.txt";
+    if (std::filesystem::exists(stationList))
+        std::filesystem::copy_file(stationList, folder_ / "stations.txt");
 }
 
 TemporaryTimetable::TemporaryTimetable() : folder_(makeScratchFolder()), file_(folder_ / "timetable.mdb") {

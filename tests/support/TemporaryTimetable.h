@@ -15,7 +15,7 @@ public:
     TemporaryTimetable();
     // A copy of an existing timetable file instead: for windows whose queries
     // write the scratch table, which test programs running side by side must
-    // not share.
+    // not share. The station list beside the file, if any, is copied too.
     explicit TemporaryTimetable(const std::filesystem::path& copyOf);
     ~TemporaryTimetable();
     TemporaryTimetable(const TemporaryTimetable&) = delete;
