@@ -225,7 +225,7 @@ void TForm1::btn3Click() { switchPage(ts3); }
 
 void TForm1::btn1StateChange() { DrawPagBorder(); }
 void TForm1::PcMainPaint() { DrawPagBorder(); }
-void TForm1::DrawPagBorder() { widgets::DrawPagBorder(*PcMain, *btn1, *btn2, *btn3); }
+void TForm1::DrawPagBorder() { widgets::DrawPagBorder(*PcMain, {btn1, btn2, btn3}); }
 
 void TForm1::btn4Click() {
     guarded(this, [this] {
