@@ -12,6 +12,7 @@
 #include "journeys/JourneyPlanner.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/TemporaryTimetable.h"
+#include "support/TimetableRows.h"
 #include "widgets/TImgCheckButton.h"
 #include "widgets/TPageControl.h"
 
@@ -28,7 +29,9 @@
 namespace tessarin::app {
 namespace {
 
+using testing::joined;
 using testing::MessageBoxCatcher;
+using testing::trainRows;
 using Texts = std::vector<std::vector<std::string>>;
 
 class JourneyPageTest : public ::testing::Test {
@@ -39,21 +42,21 @@ protected:
         clickPageButton(form.btn7);
     }
 
-    // The window's connection moved to a small timetable before the page's
-    // first query: 甲 → 丙 on K1 and on to 乙 on K2, and Z3 straight from 甲
-    // to 乙, earlier and slower. train_tmp holds one row of its own.
-    void useSmallTimetable() {
-        timetable.addStops({
-            {"K1", "快速", "甲", "1", "1", "-", "08:00", "0", "1", "1", "1", "1"},
-            {"K1", "快速", "丙", "2", "1", "10:00", "-", "200", "1", "1", "1", "1"},
-            {"K2", "快速", "丙", "1", "1", "-", "10:30", "0", "1", "1", "1", "1"},
-            {"K2", "快速", "乙", "2", "1", "12:00", "-", "150", "1", "1", "1", "1"},
-            {"Z3", "快速", "甲", "1", "1", "-", "07:00", "0", "1", "1", "1", "1"},
-            {"Z3", "快速", "乙", "2", "1", "13:00", "-", "400", "1", "1", "1", "1"},
-        });
-        timetable.insert("train_tmp", "id,s_station", {{"T9", "丁"}});
+    // Moves the window's connection, before the page's first query, to a
+    // small timetable of the given trains.
+    void useTimetable(const std::vector<std::vector<std::string>>& stops) {
+        timetable.addStops(stops);
         form.con1.close();
         form.con1.open(timetable.file());
+    }
+
+    // 甲 → 丙 on K1 and on to 乙 on K2, and Z3 straight from 甲 to 乙,
+    // earlier and slower. train_tmp holds one row of its own.
+    void useSmallTimetable() {
+        timetable.insert("train_tmp", "id,s_station", {{"T9", "丁"}});
+        useTimetable(joined({trainRows("K1", {{"甲", "1", "-", "08:00"}, {"丙", "1", "10:00", "-"}}),
+                             trainRows("K2", {{"丙", "1", "-", "10:30"}, {"乙", "1", "12:00", "-"}}),
+                             trainRows("Z3", {{"甲", "1", "-", "07:00"}, {"乙", "1", "13:00", "-"}})}));
     }
 
     void queryJourneys(const QString& from, const QString& to) {
@@ -130,17 +133,9 @@ TEST_F(JourneyPageTest, AQueryShowsOneRowPerJourneyAndTouchesNoScratchRow) {
 }
 
 TEST_F(JourneyPageTest, TwoChangesNameBothChangeStations) {
-    testing::TemporaryTimetable threeTrains;
-    threeTrains.addStops({
-        {"K1", "快速", "甲", "1", "1", "-", "08:00", "0", "1", "1", "1", "1"},
-        {"K1", "快速", "丙", "2", "1", "10:00", "-", "100", "1", "1", "1", "1"},
-        {"K2", "快速", "丙", "1", "1", "-", "10:30", "0", "1", "1", "1", "1"},
-        {"K2", "快速", "丁", "2", "1", "11:00", "-", "100", "1", "1", "1", "1"},
-        {"K3", "快速", "丁", "1", "1", "-", "11:40", "0", "1", "1", "1", "1"},
-        {"K3", "快速", "乙", "2", "1", "12:00", "-", "100", "1", "1", "1", "1"},
-    });
-    form.con1.close();
-    form.con1.open(threeTrains.file());
+    useTimetable(joined({trainRows("K1", {{"甲", "1", "-", "08:00"}, {"丙", "1", "10:00", "-"}}),
+                         trainRows("K2", {{"丙", "1", "-", "10:30"}, {"丁", "1", "11:00", "-"}}),
+                         trainRows("K3", {{"丁", "1", "-", "11:40"}, {"乙", "1", "12:00", "-"}})}));
     queryJourneys(QStringLiteral("甲"), QStringLiteral("乙"));
     EXPECT_EQ(shownRows(), (Texts{{"K1→K2→K3", "甲", "08:00", "丙、丁", "乙", "12:00", "4:00", "2", "1:10"}}));
 }
