@@ -10,6 +10,7 @@
 #include "grid/TGridColumnTitle.h"
 #include "grid/TGridColumns.h"
 #include "journeys/JourneyPlanner.h"
+#include "skin/TSkinManager.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/TemporaryTimetable.h"
 #include "support/TimetableRows.h"
@@ -177,6 +178,37 @@ TEST_F(JourneyPageTest, TitleClicksSortAndARowClickOpensThatRowsJourney) {
     EXPECT_EQ(page().journeyRows.sort(), "trains DESC");
     EXPECT_EQ(trains.Title().Font().color, widgets::clBlue);
     EXPECT_EQ(clickRowAndCloseTheWindow(0), "车次：Z3（票价以实际票价为准！）");
+}
+
+TEST_F(JourneyPageTest, TheJourneyWindowIsFramedAndSkinnedAsTheDetailWindow) {
+    skin::TSkinManager manager;
+    manager.registerComponent(form.skin1);
+    manager.runPendingAction();
+    useSmallTimetable();
+    queryJourneys(QStringLiteral("甲"), QStringLiteral("乙"));
+
+    bool skinned = false;
+    QSize size;
+    std::vector<std::string> plainControls;
+    QTimer::singleShot(0, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (!window)
+            return;
+        skinned = skin::TSkinManager::isSkinned(*window);
+        size = window->size();
+        for (const char* name : {"dbgrd1", "dbgrd2", "dbgrd3", "btn2"}) {
+            const auto* control = window->findChild<QWidget*>(name);
+            if (!control || !skin::TSkinManager::isSkinned(*control))
+                plainControls.emplace_back(name);
+        }
+        window->close();
+    });
+    grid::TDataGrid* grid = page().dbgrd4;
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->Layout().dataCell(0, 0).center() + grid->clientRect().topLeft());
+
+    EXPECT_TRUE(skinned);
+    EXPECT_EQ(size, QSize(560 + 10, 526 + 33)) << "the detail window's frame around the journey window's client";
+    EXPECT_TRUE(plainControls.empty()) << plainControls.front();
 }
 
 TEST_F(JourneyPageTest, TheWheelMovesOneJourneyPerEvent) {
