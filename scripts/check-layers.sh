@@ -7,11 +7,13 @@
 #   1 stationinput queries widgets
 #   2 grid
 #   3 fares skin
-#   4 app cli
+#   4 journeys
+#   5 journeyui
+#   6 app cli
 set -euo pipefail
 src=${1:-"$(dirname "$0")/../src"}
 
-declare -A layer=([data]=0 [stationinput]=1 [queries]=1 [widgets]=1 [grid]=2 [fares]=3 [skin]=3 [app]=4 [cli]=4)
+declare -A layer=([data]=0 [stationinput]=1 [queries]=1 [widgets]=1 [grid]=2 [fares]=3 [skin]=3 [journeys]=4 [journeyui]=5 [app]=6 [cli]=6)
 
 status=0
 for folder in "$src"/*/; do

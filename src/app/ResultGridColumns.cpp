@@ -30,8 +30,23 @@ constexpr CentredColumn stationColumns[] = {
     {"e_tm", "到时", 77},    {"s_station", "查询站", 77}, {"s_tm", "发时", 77},    {"Train_Price", "票价", 77},
 };
 
+// A journey's trains and change stations, each in travel order.
+constexpr CentredColumn journeyColumns[] = {
+    {"trains", "车次", 120},   {"s_station", "发站", 70}, {"s_tm", "发时", 45},
+    {"via", "中转站", 110},    {"e_station", "到站", 70}, {"e_tm", "到时", 45},
+    {"during_tm", "历时", 50}, {"changes", "换乘", 40},   {"wait_tm", "等候", 50},
+};
+
 TFont songTi(widgets::TColor colour = widgets::clWindowText) { return TFont::make(QStringLiteral("宋体"), -12, colour); }
 TFont sansSerif() { return TFont::make(QStringLiteral("MS Sans Serif"), -11, widgets::clWindowText); }
+
+// Cells and column titles in 宋体; the grid's own title font MS Sans Serif.
+void setUpSongTiCellGrid(grid::TDataGrid& grid, std::span<const CentredColumn> columns) {
+    grid::setUpListGrid(grid);
+    grid.setFont(songTi());
+    grid.setTitleFont(sansSerif());
+    grid::addCentredColumns(grid, columns, songTi());
+}
 
 } // namespace
 
@@ -48,12 +63,9 @@ void setUpStationToStationColumns(grid::TDataGrid& grid) {
     grid.Columns()[0].setFont(songTi(widgets::clWindowFrame));
 }
 
-void setUpTrainNumberColumns(grid::TDataGrid& grid) {
-    grid::setUpListGrid(grid);
-    grid.setFont(songTi());
-    grid.setTitleFont(sansSerif());
-    grid::addCentredColumns(grid, trainNumberColumns, songTi());
-}
+void setUpTrainNumberColumns(grid::TDataGrid& grid) { setUpSongTiCellGrid(grid, trainNumberColumns); }
+
+void setUpJourneyColumns(grid::TDataGrid& grid) { setUpSongTiCellGrid(grid, journeyColumns); }
 
 void setUpStationColumns(grid::TDataGrid& grid) {
     grid::setUpListGrid(grid);

@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "BannerPane.h"
+#include "JourneyPage.h"
 #include "MainWindowIcon.h"
 #include "MakerSite.h"
 #include "SkinFailureBox.h"
@@ -85,18 +86,19 @@ void TForm1::connectHandlers() {
     connect(btn1, &widgets::TImgControl::OnClick, this, &TForm1::btn1Click);
     connect(btn2, &widgets::TImgControl::OnClick, this, &TForm1::btn2Click);
     connect(btn3, &widgets::TImgControl::OnClick, this, &TForm1::btn3Click);
-    for (widgets::TImgCheckButton* button : {btn1, btn2, btn3})
+    connect(btn7, &widgets::TImgControl::OnClick, this, &TForm1::btn7Click);
+    for (widgets::TImgCheckButton* button : {btn1, btn2, btn3, btn7})
         connect(button, &widgets::TImgControl::OnStateChange, this, &TForm1::btn1StateChange);
     connect(PcMain, &widgets::TPaintControl::OnPaint, this, &TForm1::PcMainPaint);
     connect(btn4, &QPushButton::clicked, this, &TForm1::btn4Click);
     connect(btn5, &QPushButton::clicked, this, &TForm1::btn5Click);
     connect(btn6, &QPushButton::clicked, this, &TForm1::btn6Click);
-    for (QComboBox* box : {cbStart, cbStop, sTaBox}) {
+    for (QComboBox* box : {cbStart, cbStop, sTaBox, journeys->cbJourneyStart, journeys->cbJourneyStop}) {
         box->installEventFilter(this);
         StationBoxList::of(*box);
     }
     edt1->installEventFilter(this);
-    for (grid::TDataGrid* grid : {dbgrd1, dbgrd2, dbgrd3})
+    for (grid::TDataGrid* grid : {dbgrd1, dbgrd2, dbgrd3, journeys->dbgrd4})
         connect(grid, &grid::TDataGrid::OnTitleClick, this, &TForm1::dbgrd1TitleClick);
     connect(dbgrd1, &grid::TDataGrid::OnCellClick, this, &TForm1::dbgrd1CellClick);
     connect(dbgrd2, &grid::TDataGrid::OnCellClick, this, &TForm1::dbgrd2CellClick);
@@ -110,7 +112,7 @@ void TForm1::FormCreate() {
         return;
     loadStationNames();
     pgc1->setBrushColor(widgets::TColor::fromInt(pageColour).toQColor());
-    for (BannerPane* pane : {wb1, wb2, wb3})
+    for (BannerPane* pane : {wb1, wb2, wb3, journeys->wb4})
         pane->navigate(bannerPageAddress());
     tmr1->start();
 }
@@ -159,7 +161,7 @@ void TForm1::showEvent(QShowEvent* event) {
 // The result grids move one record per wheel event (installed once, when the
 // window is first shown).
 void TForm1::FormShow() {
-    for (grid::TDataGrid* grid : {dbgrd1, dbgrd2, dbgrd3})
+    for (grid::TDataGrid* grid : {dbgrd1, dbgrd2, dbgrd3, journeys->dbgrd4})
         grid->installEventFilter(this);
 }
 
@@ -174,6 +176,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             sTaBoxKeyUp(key);
         else if (watched == edt1)
             edt1KeyUp(key);
+        else if (watched == journeys->cbJourneyStart)
+            journeys->cbJourneyStartKeyUp(key);
+        else if (watched == journeys->cbJourneyStop)
+            journeys->cbJourneyStopKeyUp(key);
     }
     if (watched == dbgrd1)
         return dbgrd1WndProc(event);
@@ -181,6 +187,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         return dbgrd2WndProc(event);
     if (watched == dbgrd3)
         return dbgrd3WndProc(event);
+    if (watched == journeys->dbgrd4)
+        return resultGridWheel(journeys->dbgrd4, event);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -191,15 +199,17 @@ void TForm1::switchPage(widgets::TTabSheet* page) {
     cbStop->setEditText(QString());
     edt1->clear();
     sTaBox->setEditText(QString());
+    journeys->clear();
 }
 
 void TForm1::btn1Click() { switchPage(ts1); }
 void TForm1::btn2Click() { switchPage(ts2); }
 void TForm1::btn3Click() { switchPage(ts3); }
+void TForm1::btn7Click() { switchPage(ts4); }
 
 void TForm1::btn1StateChange() { DrawPagBorder(); }
 void TForm1::PcMainPaint() { DrawPagBorder(); }
-void TForm1::DrawPagBorder() { widgets::DrawPagBorder(*PcMain, *btn1, *btn2, *btn3); }
+void TForm1::DrawPagBorder() { widgets::DrawPagBorder(*PcMain, {btn1, btn2, btn3, btn7}); }
 
 void TForm1::btn4Click() {
     widgets::guarded(this, [this] {
@@ -219,6 +229,8 @@ void TForm1::btn6Click() {
 void TForm1::dat(const QString& name) { cbStart->addItem(name); }
 void TForm1::dat2(const QString& name) { cbStop->addItem(name); }
 void TForm1::dat3(const QString& name) { sTaBox->addItem(name); }
+void TForm1::dat4(const QString& name) { journeys->cbJourneyStart->addItem(name); }
+void TForm1::dat5(const QString& name) { journeys->cbJourneyStop->addItem(name); }
 
 void TForm1::stationBoxKeyUp(QComboBox* box, void (TForm1::*append)(const QString&), QWidget* next, int key) {
     const StationBoxKey kind = classifyStationBoxKey(key);
@@ -251,21 +263,22 @@ void TForm1::edt1KeyUp(int key) {
         btn5->setFocus(Qt::TabFocusReason);
 }
 
-// Sorts the result set by the clicked column, ascending first and then
-// alternately, and marks only that column's title. With no result open the
-// titles are unmarked and nothing else happens.
+// Sorts the clicked grid's result by the clicked column, ascending first and
+// then alternately, and marks only that column's title. With no result open
+// the titles are unmarked and nothing else happens.
 void TForm1::dbgrd1TitleClick(grid::TGridColumn* column) {
     grid::TGridColumns& columns = column->Grid()->Columns();
     for (int i = 0; i < columns.Count(); ++i)
         markTitle(columns[i], widgets::clWindowText, false);
-    if (!qry4.isOpen())
+    data::DataSet* result = column->Grid()->openDataSet();
+    if (!result)
         return;
     const std::string ascending = column->FieldName().toStdString() + " ASC";
-    if (qry4.sort() != ascending) {
-        qry4.setSort(ascending);
+    if (result->sort() != ascending) {
+        result->setSort(ascending);
         markTitle(*column, widgets::clRed, true);
     } else {
-        qry4.setSort(column->FieldName().toStdString() + " DESC");
+        result->setSort(column->FieldName().toStdString() + " DESC");
         markTitle(*column, widgets::clBlue, true);
     }
 }

@@ -37,12 +37,14 @@ class TTabSheet;
 namespace tessarin::app {
 
 class BannerPane;
+class JourneyPage;
 
-// The main window: a blue strip with the three page buttons, and below it the
-// bordered page area with the three query pages (station to station, train
-// number, every train at a station), each with its inputs, its query button,
-// its result grid and its banner pane. All three grids show the one result
-// set qry4 through ds1.
+// The main window: a blue strip with the page buttons, and below it the
+// bordered page area with the query pages (station to station, train
+// number, every train at a station, and journeys with changes), each with
+// its inputs, its query button, its result grid and its banner pane. The
+// first three grids show the one result set qry4 through ds1; the journey
+// page (JourneyPage.h) shows journeys of its own.
 //
 // Its controls lie in its client area (`ClientArea`, 641 × 617), which the
 // window's 6-pixel border surrounds until the skin gives it a frame of its own.
@@ -73,6 +75,9 @@ public:
     void dat(const QString& name);
     void dat2(const QString& name);
     void dat3(const QString& name);
+    // The same for the journey page's two boxes.
+    void dat4(const QString& name);
+    void dat5(const QString& name);
 
     // Fields, in the window's declared order.
     QPushButton* Button1 = nullptr;
@@ -116,11 +121,21 @@ public:
     QLabel* lbl4 = nullptr;
     QString SelectedTrainId;
 
+    // The journey page: its page button after btn3, its page, and the page's
+    // controls and handlers.
+    widgets::TImgCheckButton* btn7 = nullptr;
+    widgets::TTabSheet* ts4 = nullptr;
+    JourneyPage* journeys = nullptr;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The journey page builds itself with the window's builders and shares
+    // its station-box keys, title clicks and wheel.
+    friend class JourneyPage;
+
     // Building the window (TForm1Layout.cpp).
     void createControls();
     void createTopStrip();
@@ -145,6 +160,7 @@ private:
     void btn1Click();
     void btn2Click();
     void btn3Click();
+    void btn7Click();
     void btn1StateChange();
     void PcMainPaint();
     void DrawPagBorder();

@@ -4,6 +4,7 @@
 #include "TForm1.h"
 
 #include "BannerPane.h"
+#include "JourneyPage.h"
 #include "ResultGridColumns.h"
 #include "grid/TDataGrid.h"
 #include "widgets/EnterClicksButton.h"
@@ -41,7 +42,7 @@ Widget* named(Widget* widget, const char* name) {
 }
 
 widgets::TImgCheckButton* createPageButton(QWidget* strip, const char* name, const QString& caption, QRect geometry,
-                                           bool hoverShowsSelected) {
+                                           bool hoverShowsSelected, PageButtonLook plainLook = PageButtonLook::Plain) {
     auto* button = named(new widgets::TImgCheckButton(strip), name);
     button->setGeometry(geometry);
     button->setCursor(Qt::PointingHandCursor);
@@ -52,7 +53,7 @@ widgets::TImgCheckButton* createPageButton(QWidget* strip, const char* name, con
     button->setAutoRepaintParent(false);
     button->setCheckGroup(0);
     const int width = geometry.width() == 96 ? 95 : geometry.width();
-    const QImage plain = pageButtonPicture(PageButtonLook::Plain, width);
+    const QImage plain = pageButtonPicture(plainLook, width);
     const QImage selected = pageButtonPicture(PageButtonLook::Selected, width);
     button->setImgNormal(plain);
     button->setImgEnter(hoverShowsSelected ? selected : plain);
@@ -100,6 +101,8 @@ void TForm1::createTopStrip() {
     btn1 = createPageButton(pnl1, "btn1", QStringLiteral("站站查询"), QRect(56, 16, 96, 25), false);
     btn2 = createPageButton(pnl1, "btn2", QStringLiteral("车次查询"), QRect(152, 16, 96, 25), true);
     btn3 = createPageButton(pnl1, "btn3", QStringLiteral("车站所有车次查询"), QRect(248, 16, 135, 25), false);
+    btn7 = createPageButton(pnl1, "btn7", QStringLiteral("中转查询"), QRect(383, 16, 96, 25), false,
+                            PageButtonLook::PlainLast);
     btn1->setChecked(true);
 }
 
@@ -117,9 +120,11 @@ void TForm1::createPageArea() {
     ts1 = named(pgc1->addPage(QStringLiteral("ts1")), "ts1");
     ts2 = named(pgc1->addPage(QStringLiteral("ts2")), "ts2");
     ts3 = named(pgc1->addPage(QStringLiteral("ts3")), "ts3");
+    ts4 = named(pgc1->addPage(QStringLiteral("ts4")), "ts4");
     createStationToStationPage();
     createTrainNumberPage();
     createStationPage();
+    journeys = new JourneyPage(*this, createPagePanel(ts4, "PaintControl3"));
 }
 
 void TForm1::createStationToStationPage() {
@@ -203,10 +208,12 @@ QLabel* TForm1::createLabel(QWidget* page, const char* name, const QString& capt
 }
 
 // The page control comes after the strip and before Button1; on the first
-// page the inputs come before the query button, on the other two after it.
+// page the inputs come before the query button, on the next two after it,
+// and on the journey page before it again.
 void TForm1::setTabOrders() {
     const QList<QWidget*> order{cbStart, cbStop, btn4, dbgrd1, wb2, btn5, edt1, dbgrd2, wb3,
-                                btn6,    sTaBox, dbgrd3, wb1, Button1};
+                                btn6,    sTaBox, dbgrd3, wb1, journeys->cbJourneyStart, journeys->cbJourneyStop,
+                                journeys->btn8, journeys->dbgrd4, journeys->wb4, Button1};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }

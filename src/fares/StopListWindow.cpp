@@ -27,13 +27,14 @@ constexpr grid::CentredColumn stopColumns[] = {
     {"D_Time", "发时", 85},   {"Distance", "里程", 80}, {"Day", "天数", 70},
 };
 
-// The stop grid's settings; its cells keep the window's font. The stops are
-// the timetable, which this tool only reads: the grid deletes none of them.
-void setUpStopGrid(grid::TDataGrid& grid) {
+// The settings of the windows' grids; their cells keep the window's font.
+// What they show (the timetable's stops, which this tool only reads, or
+// figures made from them) is not theirs to delete.
+void setUpReadOnlyGrid(grid::TDataGrid& grid, std::span<const grid::CentredColumn> columns) {
     grid.setReadOnly(true);
     grid::setUpListGrid(grid);
     grid.setTitleFont(TFont::make(QStringLiteral("MS Sans Serif"), -11));
-    grid::addCentredColumns(grid, stopColumns, TFont::make(QStringLiteral("宋体"), -12));
+    grid::addCentredColumns(grid, columns, TFont::make(QStringLiteral("宋体"), -12));
 }
 
 } // namespace
@@ -55,11 +56,17 @@ StopListWindow::StopListWindow(data::Connection& connection, const QString& trai
 }
 
 grid::TDataGrid* StopListWindow::addStopGrid(const QString& name, const QRect& geometry) {
+    return addListGrid(name, geometry, stopColumns, ds1);
+}
+
+grid::TDataGrid* StopListWindow::addListGrid(const QString& name, const QRect& geometry,
+                                             std::span<const grid::CentredColumn> columns,
+                                             data::DataSource& source) {
     auto* grid = new grid::TDataGrid(this);
     grid->setObjectName(name);
     grid->setGeometry(geometry);
-    setUpStopGrid(*grid);
-    grid->setDataSource(&ds1);
+    setUpReadOnlyGrid(*grid, columns);
+    grid->setDataSource(&source);
     grid->raise();
     return grid;
 }

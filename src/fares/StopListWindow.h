@@ -2,9 +2,12 @@
 
 #include "data/DataSource.h"
 #include "data/Query.h"
+#include "grid/CentredColumns.h"
 
 #include <QDialog>
 #include <QString>
+
+#include <span>
 
 class QPushButton;
 
@@ -47,6 +50,9 @@ protected:
     // A stop grid set up as both windows show it (the six stop columns,
     // whole-row selection, read-only), bound to ds1, above the panel.
     grid::TDataGrid* addStopGrid(const QString& name, const QRect& geometry);
+    // A grid set up as the stop grid is, with other columns, showing `source`.
+    grid::TDataGrid* addListGrid(const QString& name, const QRect& geometry,
+                                 std::span<const grid::CentredColumn> columns, data::DataSource& source);
     // The close button "关闭" on the panel; a click closes the window.
     QPushButton* addCloseButton(const QString& name);
 

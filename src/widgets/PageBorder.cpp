@@ -6,6 +6,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <iterator>
+
 namespace tessarin::widgets {
 namespace {
 
@@ -29,11 +32,10 @@ void drawRowLine(QPainter& painter, int y, int from, int to, TColor colour) {
         painter.fillRect(QRect(from, y, to - from, 1), colour.toQColor());
 }
 
-const TImgCheckButton& gapButton(const TImgCheckButton& btn1, const TImgCheckButton& btn2,
-                                 const TImgCheckButton& btn3) {
-    if (btn1.Checked())
-        return btn1;
-    return btn2.Checked() ? btn2 : btn3;
+const TImgCheckButton& gapButton(std::initializer_list<const TImgCheckButton*> pageButtons) {
+    const auto checked = std::find_if(pageButtons.begin(), pageButtons.end(),
+                                      [](const TImgCheckButton* button) { return button->Checked(); });
+    return **(checked != pageButtons.end() ? checked : std::prev(pageButtons.end()));
 }
 
 } // namespace
@@ -51,9 +53,8 @@ void drawPageBorder(QPainter& painter, QSize panelSize, int gapLeft, int gapRigh
     drawRowLine(painter, 1, gapRight - 4, w - 1, innerColour);
 }
 
-void DrawPagBorder(TPaintControl& panel, const TImgCheckButton& btn1, const TImgCheckButton& btn2,
-                   const TImgCheckButton& btn3) {
-    const TImgCheckButton& button = gapButton(btn1, btn2, btn3);
+void DrawPagBorder(TPaintControl& panel, std::initializer_list<const TImgCheckButton*> pageButtons) {
+    const TImgCheckButton& button = gapButton(pageButtons);
     const int left = button.x();
     const int right = left + button.width();
     const QSize size = panel.size();

@@ -393,7 +393,7 @@ TEST_F(MainWindowTest, ThePageBorderFollowsTheCheckedPageButton) {
         widgets::TImgCheckButton* button;
         int left;
         int width;
-    } pages[] = {{form.btn2, 152, 96}, {form.btn3, 248, 135}, {form.btn1, 56, 96}};
+    } pages[] = {{form.btn2, 152, 96}, {form.btn3, 248, 135}, {form.btn7, 383, 96}, {form.btn1, 56, 96}};
     const QColor outer(201, 210, 243);
     const QColor inner(104, 121, 250);
     for (const auto& page : pages) {

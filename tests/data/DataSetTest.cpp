@@ -1,6 +1,7 @@
 #include "data/DataError.h"
 #include "data/DataSet.h"
 #include "data/DataSource.h"
+#include "data/RowsDataSet.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,6 @@
 
 namespace tessarin::data {
 namespace {
-
-// A data set over rows given in the test.
-class RowsDataSet : public DataSet {
-public:
-    void openRows(std::vector<std::string> fields, std::vector<Row> rows) { openWith(std::move(fields), std::move(rows)); }
-};
 
 class EventLog : public DataSetObserver {
 public:
@@ -31,7 +26,7 @@ std::vector<std::string> column(const DataSet& dataSet, int field) {
 class DataSetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dataSet.openRows({"id", "s_tm"}, {{"K7", "8:05"}, {"d31", "12:00"}, {"T1", std::nullopt}, {"k51", "07:30"}});
+        dataSet.open({"id", "s_tm"}, {{"K7", "8:05"}, {"d31", "12:00"}, {"T1", std::nullopt}, {"k51", "07:30"}});
     }
     RowsDataSet dataSet;
 };
@@ -115,7 +110,7 @@ TEST(DataSourceTest, PassesOnTheEventsOfItsDataSetAndLetsGoWhenItIsDestroyed) {
     {
         RowsDataSet dataSet;
         source.setDataSet(&dataSet);
-        dataSet.openRows({"id"}, {{"K1"}, {"K2"}});
+        dataSet.open({"id"}, {{"K1"}, {"K2"}});
         dataSet.next();
         dataSet.setSort("id DESC");
         dataSet.close();

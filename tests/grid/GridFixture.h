@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/DataSet.h"
+#include "data/RowsDataSet.h"
 #include "data/DataSource.h"
 #include "grid/TDataGrid.h"
 
@@ -16,10 +16,8 @@
 namespace tessarin::testing {
 
 // Rows given by the test, as an open data set.
-class TestRows : public data::DataSet {
+class TestRows : public data::RowsDataSet {
 public:
-    void open(std::vector<std::string> fields, std::vector<Row> rows) { openWith(std::move(fields), std::move(rows)); }
-
     // `count` records of the fields id and name: "K1", "name 1", …
     void openNumbered(int count) {
         std::vector<Row> rows;

@@ -1,4 +1,4 @@
-#include "TimetableRows.h"
+#include "support/TimetableRows.h"
 #include "journeys/JourneyPlanner.h"
 #include "support/TemporaryTimetable.h"
 
@@ -10,6 +10,8 @@ namespace tessarin::journeys {
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
+using testing::joined;
+using testing::trainRows;
 
 struct PlanCase {
     const char* name;

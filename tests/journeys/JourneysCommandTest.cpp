@@ -1,4 +1,4 @@
-#include "TimetableRows.h"
+#include "support/TimetableRows.h"
 #include "support/CliRunner.h"
 #include "support/TemporaryTimetable.h"
 
@@ -9,6 +9,8 @@ namespace tessarin::journeys {
 namespace {
 
 using testing::CliRun;
+using testing::joined;
+using testing::trainRows;
 
 // 甲 → 乙 overnight on D1, or in the day on K1 and K2 with a change of 45
 // minutes at a station whose name holds characters that JSON escapes.

@@ -3,7 +3,7 @@
 // border, and scrolling that is the grid's own.
 
 #include "EngineFixture.h"
-#include "data/DataSet.h"
+#include "data/RowsDataSet.h"
 #include "data/DataSource.h"
 #include "grid/TDataGrid.h"
 #include "skin/TScrollBarOverlay.h"
@@ -16,13 +16,13 @@
 namespace tessarin::skin::testing {
 namespace {
 
-class NumberedRows : public data::DataSet {
+class NumberedRows : public data::RowsDataSet {
 public:
     explicit NumberedRows(int count) {
         std::vector<Row> rows;
         for (int i = 1; i <= count; ++i)
             rows.push_back({"K" + std::to_string(i)});
-        openWith({"id"}, std::move(rows));
+        open({"id"}, std::move(rows));
     }
 };
 

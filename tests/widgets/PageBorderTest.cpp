@@ -32,9 +32,9 @@ public:
         PcMain->setColor(QColor(panelFill));
         PcMain->setBorderWidth(2);
         if (borderInPanelPaint)
-            QObject::connect(PcMain, &TPaintControl::OnPaint, [this] { DrawPagBorder(*PcMain, *btn1, *btn2, *btn3); });
+            QObject::connect(PcMain, &TPaintControl::OnPaint, [this] { DrawPagBorder(*PcMain, {btn1, btn2, btn3}); });
         for (TImgCheckButton* button : {btn1, btn2, btn3})
-            QObject::connect(button, &TImgControl::OnStateChange, [this] { DrawPagBorder(*PcMain, *btn1, *btn2, *btn3); });
+            QObject::connect(button, &TImgControl::OnStateChange, [this] { DrawPagBorder(*PcMain, {btn1, btn2, btn3}); });
     }
 
     // What the window shows on screen, without painting anything anew.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace tessarin::widgets {
 namespace {
 
@@ -11,17 +13,22 @@ constexpr QRgb face = qRgb(218, 222, 238);
 
 bool transparentAt(const QImage& picture, int x, int y) { return qAlpha(picture.pixel(x, y)) == 0; }
 
-TEST(PageButtonPictures, PlainLookIsTransparentButForTheSeparator) {
-    const QImage plain = pageButtonPicture(PageButtonLook::Plain, 95);
-    ASSERT_EQ(plain.size(), QSize(95, 25));
-    ASSERT_TRUE(plain.hasAlphaChannel());
-    for (int y = 0; y < 25; ++y) {
-        for (int x = 0; x < 95; ++x) {
-            const bool onSeparator = x == 94 && y >= 6 && y <= 19;
-            if (onSeparator)
-                ASSERT_EQ(plain.pixel(x, y), separator) << y;
-            else
-                ASSERT_TRUE(transparentAt(plain, x, y)) << x << "," << y;
+// The last button's separator stands on its left, where the wide button
+// before it has none.
+TEST(PageButtonPictures, PlainLooksAreTransparentButForTheSeparator) {
+    const std::pair<PageButtonLook, int> separatorColumns[] = {{PageButtonLook::Plain, 94}, {PageButtonLook::PlainLast, 0}};
+    for (const auto& [look, separatorColumn] : separatorColumns) {
+        const QImage plain = pageButtonPicture(look, 95);
+        ASSERT_EQ(plain.size(), QSize(95, 25));
+        ASSERT_TRUE(plain.hasAlphaChannel());
+        for (int y = 0; y < 25; ++y) {
+            for (int x = 0; x < 95; ++x) {
+                const bool onSeparator = x == separatorColumn && y >= 6 && y <= 19;
+                if (onSeparator)
+                    ASSERT_EQ(plain.pixel(x, y), separator) << y;
+                else
+                    ASSERT_TRUE(transparentAt(plain, x, y)) << x << "," << y;
+            }
         }
     }
 }
@@ -51,6 +58,7 @@ TEST(PageButtonPictures, SelectedLookIsAnOutlinedTabOpenAtTheBottom) {
 
 TEST(PageButtonPictures, OtherWidthsHaveNoPicture) {
     EXPECT_TRUE(pageButtonPicture(PageButtonLook::Plain, 96).isNull());
+    EXPECT_TRUE(pageButtonPicture(PageButtonLook::PlainLast, 135).isNull());
 }
 
 } // namespace

@@ -5,8 +5,9 @@
 //
 //   tessarin-make-page-buttons FOLDER
 //
-// writes plain95.png, selected95.png, plain135.png (without the separator)
-// and selected135.png into FOLDER.
+// writes plain95.png, selected95.png, plain135.png (without the separator),
+// selected135.png and plainlast95.png (the last button's, its separator on
+// the left after a wide button without one) into FOLDER.
 
 #include <QColor>
 #include <QDir>
@@ -33,11 +34,14 @@ QImage transparentPicture(int width) {
     return picture;
 }
 
-QImage plainPicture(int width, bool separator) {
+enum class Separator { None, Right, Left };
+
+QImage plainPicture(int width, Separator separator) {
     QImage picture = transparentPicture(width);
-    if (separator) {
+    if (separator != Separator::None) {
+        const int x = separator == Separator::Right ? width - 1 : 0;
         for (int y = separatorTop; y <= separatorBottom; ++y)
-            picture.setPixel(width - 1, y, separatorColour);
+            picture.setPixel(x, y, separatorColour);
     }
     return picture;
 }
@@ -82,9 +86,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    const bool written = save(plainPicture(95, true), folder, QStringLiteral("plain95.png")) &&
+    const bool written = save(plainPicture(95, Separator::Right), folder, QStringLiteral("plain95.png")) &&
                          save(selectedPicture(95), folder, QStringLiteral("selected95.png")) &&
-                         save(plainPicture(135, false), folder, QStringLiteral("plain135.png")) &&
-                         save(selectedPicture(135), folder, QStringLiteral("selected135.png"));
+                         save(plainPicture(135, Separator::None), folder, QStringLiteral("plain135.png")) &&
+                         save(selectedPicture(135), folder, QStringLiteral("selected135.png")) &&
+                         save(plainPicture(95, Separator::Left), folder, QStringLiteral("plainlast95.png"));
     return written ? 0 : 1;
 }

@@ -1,6 +1,6 @@
 #include "TimetableRows.h"
 
-namespace tessarin::journeys {
+namespace tessarin::testing {
 
 std::vector<std::vector<std::string>> trainRows(const std::string& id, const std::vector<Call>& calls) {
     std::vector<std::vector<std::string>> rows;
@@ -19,4 +19,4 @@ std::vector<std::vector<std::string>> joined(const std::vector<std::vector<std::
     return rows;
 }
 
-} // namespace tessarin::journeys
+} // namespace tessarin::testing

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace tessarin::journeys {
+namespace tessarin::testing {
 
 // One call of a fixture train: station, day, arrival and departure time.
 struct Call {
@@ -20,4 +20,4 @@ std::vector<std::vector<std::string>> trainRows(const std::string& id, const std
 // Several trains' rows, one after another.
 std::vector<std::vector<std::string>> joined(const std::vector<std::vector<std::vector<std::string>>>& trains);
 
-} // namespace tessarin::journeys
+} // namespace tessarin::testing
