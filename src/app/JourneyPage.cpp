@@ -1,7 +1,7 @@
 #include "JourneyPage.h"
 
 #include "BannerPane.h"
-#include "MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 #include "ResultGridColumns.h"
 #include "TForm1.h"
 #include "grid/TDataGrid.h"
@@ -50,7 +50,7 @@ data::DataSet::Row journeyRow(const Journey& journey, std::size_t index) {
             std::to_string(index)};
 }
 
-void tell(QWidget* parent, std::string_view notice) { showInformation(parent, QString::fromUtf8(notice)); }
+void tell(QWidget* parent, std::string_view notice) { widgets::showInformation(parent, QString::fromUtf8(notice)); }
 
 } // namespace
 
@@ -86,7 +86,7 @@ void JourneyPage::cbJourneyStartKeyUp(int key) {
 void JourneyPage::cbJourneyStopKeyUp(int key) { form_.stationBoxKeyUp(cbJourneyStop, &TForm1::dat5, btn8, key); }
 
 void JourneyPage::btn8Click() {
-    guarded(&form_, [this] {
+    widgets::guarded(&form_, [this] {
         const std::string from = cbJourneyStart->currentText().toStdString();
         const std::string to = cbJourneyStop->currentText().toStdString();
         if (from.empty())
@@ -122,7 +122,7 @@ void JourneyPage::showJourneys(std::vector<Journey> found) {
 void JourneyPage::dbgrd4CellClick() {
     if (!journeyRows.isOpen() || journeyRows.isEmpty())
         return;
-    guarded(&form_, [this] {
+    widgets::guarded(&form_, [this] {
         journeyui::JourneyWindow window(form_.con1, journeys_.at(std::stoul(journeyRows.fieldText("journey"))));
         window.exec();
     });

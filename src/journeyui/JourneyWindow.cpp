@@ -1,6 +1,6 @@
 #include "JourneyWindow.h"
 
-#include "app/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 #include "fares/DetailWindowIcon.h"
 #include "grid/TDataGrid.h"
 #include "journeys/JourneyFares.h"
@@ -134,7 +134,7 @@ void JourneyWindow::showStopsOf(const JourneyLeg& leg) {
 void JourneyWindow::dbgrd1CellClick() {
     if (!legs_.isOpen() || legs_.isEmpty())
         return;
-    app::guarded(this, [this] { showStopsOf(journey_.legs.at(static_cast<std::size_t>(legs_.recNo() - 1))); });
+    widgets::guarded(this, [this] { showStopsOf(journey_.legs.at(static_cast<std::size_t>(legs_.recNo() - 1))); });
 }
 
 } // namespace tessarin::journeyui

@@ -61,7 +61,7 @@ TEST_F(DataSetTest, SortReordersInPlaceIgnoringLatinCaseWithNullFirst) {
 
 TEST(DataSetSortTest, ChineseTextSortsAsItsGbkCodesLatinLettersWithoutRegardToCase) {
     RowsDataSet dataSet;
-    dataSet.openRows({"s_station"}, {{"上海"}, {"北京西"}, {"郑州"}, {"b站"}, {"北京"}, {"A站"}, {"长沙"}});
+    dataSet.open({"s_station"}, {{"上海"}, {"北京西"}, {"郑州"}, {"b站"}, {"北京"}, {"A站"}, {"长沙"}});
     dataSet.setSort("s_station ASC");
     // Pinyin order for the common characters: bei, chang, shang, zheng.
     EXPECT_EQ(column(dataSet, 0), (std::vector<std::string>{"A站", "b站", "北京", "北京西", "长沙", "上海", "郑州"}));
