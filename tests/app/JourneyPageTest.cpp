@@ -2,6 +2,7 @@
 // own, its notices, its grid's sorting, wheel and row click, its station
 // boxes, and the page switch that empties it.
 
+#include "WindowInput.h"
 #include "app/JourneyPage.h"
 #include "app/TForm1.h"
 #include "grid/GridLayout.h"
@@ -32,6 +33,9 @@ namespace {
 
 using testing::joined;
 using testing::MessageBoxCatcher;
+using testing::clickPageButton;
+using testing::itemsOf;
+using testing::typeInto;
 using testing::trainRows;
 using Texts = std::vector<std::vector<std::string>>;
 
@@ -39,7 +43,8 @@ class JourneyPageTest : public ::testing::Test {
 protected:
     void SetUp() override {
         form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         clickPageButton(form.btn7);
     }
 
@@ -80,28 +85,14 @@ protected:
         return rows;
     }
 
-    static QStringList itemsOf(const QComboBox* box) {
-        QStringList items;
-        for (int i = 0; i < box->count(); ++i)
-            items << box->itemText(i);
-        return items;
-    }
-
-    static void typeInto(QWidget* box, const QString& keys) {
-        box->setFocus();
-        QTest::keyClicks(QApplication::focusWidget(), keys);
-    }
-
-    static void clickPageButton(widgets::TImgCheckButton* button) {
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
-    }
-
     // Clicks a data row of the grid; the window that opens is read and
     // closed from inside its modal loop. Returns its caption, empty when no
     // window opened.
     QString clickRowAndCloseTheWindow(int row) {
         QString caption;
-        QTimer::singleShot(0, [&caption] {
+        // With no window the look is dropped when this function returns.
+        const QObject lookWithin;
+        QTimer::singleShot(0, &lookWithin, [&caption] {
             if (QWidget* window = QApplication::activeModalWidget()) {
                 caption = window->windowTitle();
                 window->close();
@@ -226,7 +217,7 @@ TEST_F(JourneyPageTest, TheWheelMovesOneJourneyPerEvent) {
 }
 
 TEST_F(JourneyPageTest, TheBoxesSuggestAndMoveOnAsTheFirstPagesDo) {
-    typeInto(page().cbJourneyStart, "bj");
+    typeInto(form, page().cbJourneyStart, "bj");
     const QStringList offered = itemsOf(page().cbJourneyStart);
     ASSERT_FALSE(offered.isEmpty());
     EXPECT_EQ(offered.first(), QStringLiteral("北京"));
@@ -235,7 +226,7 @@ TEST_F(JourneyPageTest, TheBoxesSuggestAndMoveOnAsTheFirstPagesDo) {
     page().cbJourneyStart->hidePopup();
 
     clickPageButton(form.btn1);
-    typeInto(form.cbStart, "bj");
+    typeInto(form, form.cbStart, "bj");
     EXPECT_EQ(itemsOf(form.cbStart), offered);
     form.cbStart->hidePopup();
 
@@ -250,7 +241,7 @@ TEST_F(JourneyPageTest, TheBoxesSuggestAndMoveOnAsTheFirstPagesDo) {
 }
 
 TEST_F(JourneyPageTest, EveryPageSwitchEmptiesThePageAndKeepsTheLists) {
-    typeInto(page().cbJourneyStart, "bj");
+    typeInto(form, page().cbJourneyStart, "bj");
     page().cbJourneyStart->hidePopup();
     const QStringList suggestions = itemsOf(page().cbJourneyStart);
     queryJourneys(QStringLiteral("北京"), QStringLiteral("郑州"));

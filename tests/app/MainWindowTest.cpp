@@ -5,6 +5,7 @@
 #include "grid/TGridColumn.h"
 #include "grid/TGridColumnTitle.h"
 #include "grid/TGridColumns.h"
+#include "WindowInput.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/TemporaryTimetable.h"
 #include "widgets/TImgCheckButton.h"
@@ -30,6 +31,11 @@ namespace tessarin::app {
 namespace {
 
 using testing::MessageBoxCatcher;
+using testing::clickPageButton;
+using testing::itemsOf;
+using testing::pressKey;
+using testing::typeInto;
+using testing::typeText;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -40,43 +46,6 @@ protected:
         form.show();
         form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-
-    static QStringList itemsOf(const QComboBox* box) {
-        QStringList items;
-        for (int i = 0; i < box->count(); ++i)
-            items << box->itemText(i);
-        return items;
-    }
-
-    // Types into a box as the keyboard does: each character a key of its own
-    // (a letter's or a digit's, any other as an input method gives it) to
-    // the window, which hands it to its focused control or to an open list.
-    // An open list closes first, as a click on another box closes it.
-    void typeInto(QWidget* box, const QString& text) {
-        if (QWidget* list = QApplication::activePopupWidget())
-            list->close();
-        box->setFocus();
-        typeText(text);
-    }
-    void typeText(const QString& text) {
-        for (const QChar character : text) {
-            const char16_t upper = character.toUpper().unicode();
-            const bool plain = (upper >= u'A' && upper <= u'Z') || (upper >= u'0' && upper <= u'9');
-            QTest::sendKeyEvent(QTest::Click, form.windowHandle(), plain ? Qt::Key(upper) : Qt::Key_unknown,
-                                QString(character), Qt::NoModifier);
-        }
-    }
-
-    // A key pressed and released as the keyboard does it: to the window,
-    // which hands it to its focused control (or to an open drop-down list).
-    void pressKey(Qt::Key key) {
-        QTest::keyPress(form.windowHandle(), key);
-        QTest::keyRelease(form.windowHandle(), key);
-    }
-
-    static void clickPageButton(widgets::TImgCheckButton* button) {
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
     }
 
     std::vector<std::string> column(const char* field) {
@@ -157,7 +126,7 @@ TEST_F(MainWindowTest, TrainNumberAndStationPagesShowTheirQueries) {
 }
 
 TEST_F(MainWindowTest, PageSwitchEmptiesTheInputsClosesTheResultAndKeepsTheLists) {
-    typeInto(form.cbStart, "bj");
+    typeInto(form, form.cbStart, "bj");
     form.cbStart->hidePopup();
     const QStringList suggestions = itemsOf(form.cbStart);
     ASSERT_FALSE(suggestions.isEmpty());
@@ -180,75 +149,75 @@ TEST_F(MainWindowTest, PageSwitchEmptiesTheInputsClosesTheResultAndKeepsTheLists
 }
 
 TEST_F(MainWindowTest, TypingInitialsOffersStationsWhileTypingGoesOn) {
-    typeInto(form.cbStart, "bj");
+    typeInto(form, form.cbStart, "bj");
     const QStringList offered = itemsOf(form.cbStart);
     ASSERT_GE(offered.size(), 6);
     EXPECT_EQ(offered.mid(0, 6), (QStringList{"北京", "北京北", "北京东", "北京南", "北京市", "北京西"}));
     EXPECT_EQ(form.cbStart->currentText(), "bj");
     EXPECT_TRUE(form.cbStart->view()->isVisible());
 
-    typeText("x");
+    typeText(form, "x");
     EXPECT_EQ(form.cbStart->currentText(), "bjx");
     EXPECT_EQ(itemsOf(form.cbStart), QStringList{"北京西"});
 
     // Backspace changes the text but not the list.
-    pressKey(Qt::Key_Backspace);
+    pressKey(form, Qt::Key_Backspace);
     EXPECT_EQ(form.cbStart->currentText(), "bj");
     EXPECT_EQ(itemsOf(form.cbStart), QStringList{"北京西"});
 
     // Digits offer nothing; the other boxes keep their own lists.
     clickPageButton(form.btn3);
-    typeInto(form.sTaBox, "1");
+    typeInto(form, form.sTaBox, "1");
     EXPECT_TRUE(itemsOf(form.sTaBox).isEmpty());
     EXPECT_EQ(itemsOf(form.cbStart), QStringList{"北京西"});
 }
 
 TEST_F(MainWindowTest, BothPagesOfferStationsByAnyReadingAndByFullPinyin) {
-    typeInto(form.cbStart, "shenzhen");
+    typeInto(form, form.cbStart, "shenzhen");
     const QStringList shenzhen = itemsOf(form.cbStart);
     ASSERT_FALSE(shenzhen.isEmpty());
     EXPECT_EQ(shenzhen.first(), QStringLiteral("深圳"));
     EXPECT_EQ(form.cbStart->currentText(), "shenzhen");
 
-    typeInto(form.cbStop, "cq");
+    typeInto(form, form.cbStop, "cq");
     const QStringList chongqing = itemsOf(form.cbStop);
     EXPECT_TRUE(chongqing.contains(QStringLiteral("重庆")));
     clickPageButton(form.btn3);
-    typeInto(form.sTaBox, "cq");
+    typeInto(form, form.sTaBox, "cq");
     EXPECT_EQ(itemsOf(form.sTaBox), chongqing);
 }
 
 TEST_F(MainWindowTest, TheFirstArrowChoosesTheFirstNameAndEnterBeforeAnyArrowKeepsTheTypedText) {
-    typeInto(form.cbStart, "sh");
+    typeInto(form, form.cbStart, "sh");
     ASSERT_GE(form.cbStart->count(), 2);
     ASSERT_EQ(form.cbStart->itemText(0), QStringLiteral("上海"));
-    pressKey(Qt::Key_Down);
-    pressKey(Qt::Key_Return);
+    pressKey(form, Qt::Key_Down);
+    pressKey(form, Qt::Key_Return);
     EXPECT_EQ(form.cbStart->currentText(), QStringLiteral("上海"));
     EXPECT_TRUE(form.cbStop->hasFocus());
     EXPECT_FALSE(form.cbStart->view()->isVisible());
 
-    typeInto(form.cbStop, "sh");
-    pressKey(Qt::Key_Down);
-    pressKey(Qt::Key_Down);
-    pressKey(Qt::Key_Return);
+    typeInto(form, form.cbStop, "sh");
+    pressKey(form, Qt::Key_Down);
+    pressKey(form, Qt::Key_Down);
+    pressKey(form, Qt::Key_Return);
     EXPECT_EQ(form.cbStop->currentText(), form.cbStop->itemText(1));
 
     form.cbStop->clearEditText();
-    typeInto(form.cbStop, "bj");
-    pressKey(Qt::Key_Return);
+    typeInto(form, form.cbStop, "bj");
+    pressKey(form, Qt::Key_Return);
     EXPECT_EQ(form.cbStop->currentText(), "bj");
     EXPECT_TRUE(form.btn4->hasFocus());
     EXPECT_FALSE(form.cbStop->view()->isVisible());
 }
 
 TEST_F(MainWindowTest, TheListDropsDownAlsoWhenNothingMatches) {
-    typeInto(form.cbStart, "1");
+    typeInto(form, form.cbStart, "1");
     EXPECT_EQ(form.cbStart->count(), 0);
     EXPECT_TRUE(form.cbStart->view()->isVisible());
     EXPECT_EQ(form.cbStart->currentText(), "1");
     // Typing goes on into the edit.
-    typeText("2");
+    typeText(form, "2");
     EXPECT_EQ(form.cbStart->currentText(), "12");
     EXPECT_EQ(form.cbStart->lineEdit()->cursorPosition(), 2);
 }
@@ -257,13 +226,13 @@ TEST_F(MainWindowTest, TheListDropsDownAlsoWhenNothingMatches) {
 // method gives them.
 TEST_F(MainWindowTest, TheKeyboardAloneRunsAStationToStationQuery) {
     form.cbStart->setFocus();
-    typeText(QStringLiteral("北京"));
+    typeText(form, QStringLiteral("北京"));
     EXPECT_TRUE(form.cbStart->view()->isVisible()) << "an empty list";
-    pressKey(Qt::Key_Return);
-    typeText(QStringLiteral("上海"));
-    pressKey(Qt::Key_Return);
+    pressKey(form, Qt::Key_Return);
+    typeText(form, QStringLiteral("上海"));
+    pressKey(form, Qt::Key_Return);
     EXPECT_TRUE(form.btn4->hasFocus());
-    pressKey(Qt::Key_Return);
+    pressKey(form, Qt::Key_Return);
     ASSERT_TRUE(form.qry4.isOpen());
     EXPECT_GT(form.qry4.recordCount(), 0);
     EXPECT_EQ(form.cbStart->currentText(), QStringLiteral("北京"));
@@ -284,7 +253,7 @@ TEST_F(MainWindowTest, TabVisitsTheControlsOfThePageShownInTheirOrder) {
         clickPageButton(page.page);
         page.order.front()->setFocus();
         for (std::size_t i = 1; i < page.order.size(); ++i) {
-            pressKey(Qt::Key_Tab);
+            pressKey(form, Qt::Key_Tab);
             EXPECT_TRUE(page.order[i]->hasFocus())
                 << "step " << i << " of " << page.order.front()->objectName().toStdString() << ": focus on "
                 << QApplication::focusWidget()->objectName().toStdString();
@@ -325,7 +294,7 @@ TEST_F(MainWindowTest, EnterOrSpaceOnAFocusedQueryButtonRunsTheQuery) {
             clickPageButton(page.page);
             page.input();
             page.button->setFocus();
-            pressKey(key);
+            pressKey(form, key);
             EXPECT_TRUE(form.qry4.isOpen()) << page.button->objectName().toStdString() << " key " << key;
         }
     }
