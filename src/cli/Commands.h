@@ -12,7 +12,7 @@ namespace tessarin::cli {
 // followed by its value, shown in the help as `valueName`.
 struct CommandOption {
     std::string_view name;
-    std::string_view valueName;  // empty for a flag
+    std::string_view valueName; // empty for a flag
     std::string_view description;
 
     bool takesValue() const { return !valueName.empty(); }

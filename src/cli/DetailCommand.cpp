@@ -53,8 +53,8 @@ constexpr std::array<std::string_view, 1> forms{"ID"};
 constexpr std::array<CommandArgument, 1> arguments{{{"ID", "the train number of a row of the last query"}}};
 constexpr std::array<CommandOption, 1> options{jsonOption};
 
-const CommandRegistration registration({"detail", "the detail window's values for a train of the last query",
-                                        forms, arguments, 1, 1, runDetailCommand, options});
+const CommandRegistration registration({"detail", "the detail window's values for a train of the last query", forms,
+                                        arguments, 1, 1, runDetailCommand, options});
 
 } // namespace
 } // namespace tessarin::cli

@@ -75,8 +75,14 @@ constexpr std::array<CommandArgument, 7> arguments{{
 }};
 constexpr std::array<CommandOption, 1> options{jsonOption};
 
-const Command faresCommand{"fares", "the fares of the seven seat and berth classes", forms, arguments, 1,
-                           fares::fareCaseFieldCount, runFaresCommand, options};
+const Command faresCommand{"fares",
+                           "the fares of the seven seat and berth classes",
+                           forms,
+                           arguments,
+                           1,
+                           fares::fareCaseFieldCount,
+                           runFaresCommand,
+                           options};
 
 int runFaresCommand(CliContext& context) {
     const std::vector<std::string>& arguments = context.arguments();

@@ -19,7 +19,6 @@ namespace {
 using journeys::Journey;
 using journeys::JourneyLeg;
 
-
 int wholeMinutes(const CliContext& context, std::string_view name, int fallback) {
     const auto text = context.option(name);
     if (!text)

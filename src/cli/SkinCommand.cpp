@@ -104,7 +104,8 @@ int runSkinCommand(CliContext& context) {
 }
 
 constexpr std::array<std::string_view, 1> forms{"[FILE]"};
-constexpr std::array<CommandArgument, 1> arguments{{{"FILE", "a packed skin file (the skin stored in the program by default)"}}};
+constexpr std::array<CommandArgument, 1> arguments{
+    {{"FILE", "a packed skin file (the skin stored in the program by default)"}}};
 
 const CommandRegistration registration({"skin", "the archive, window frame and colours of a skin", forms, arguments, 0,
                                         1, runSkinCommand});

@@ -33,8 +33,8 @@ constexpr std::array<CommandArgument, 1> arguments{{
 }};
 constexpr std::array<CommandOption, 1> options{jsonOption};
 
-const CommandRegistration registration({"sql", "a statement's rows, run on the timetable file", forms, arguments, 1,
-                                        1, runSqlCommand, options});
+const CommandRegistration registration({"sql", "a statement's rows, run on the timetable file", forms, arguments, 1, 1,
+                                        runSqlCommand, options});
 
 } // namespace
 } // namespace tessarin::cli

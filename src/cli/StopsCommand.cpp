@@ -21,7 +21,8 @@ int runStopsCommand(CliContext& context) {
         context.err() << "No train '" << trainId << "' in the timetable.\n";
         return exitNothing;
     }
-    printDataSet(context.out(), stops, {"S_No", "Station", "A_Time", "D_Time", "Distance", "Day"}, rowFormatOf(context));
+    printDataSet(context.out(), stops, {"S_No", "Station", "A_Time", "D_Time", "Distance", "Day"},
+                 rowFormatOf(context));
     return exitOk;
 }
 

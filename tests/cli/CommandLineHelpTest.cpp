@@ -15,6 +15,7 @@ namespace tessarin::cli {
 namespace {
 
 using testing::CliRun;
+using testing::linesOf;
 using testing::runCli;
 
 // The help never opens the timetable, so none is there.
@@ -25,18 +26,10 @@ CliRun run(std::vector<std::string> arguments) {
     return runCli(arguments);
 }
 
-const std::set<std::string> everyCommand{"between", "detail", "fares",  "initials", "journeys", "skin",
+const std::set<std::string> everyCommand{"between", "detail",  "fares", "initials", "journeys", "skin",
                                          "sql",     "station", "stops", "suggest",  "train"};
-const std::set<std::string> rowCommands{"between", "detail", "fares", "initials", "journeys",
+const std::set<std::string> rowCommands{"between", "detail",  "fares", "initials", "journeys",
                                         "sql",     "station", "stops", "suggest",  "train"};
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 // The names of the "commands:" section of the help, each with its summary.
 std::set<std::string> listedCommands(const std::string& help) {
@@ -68,8 +61,8 @@ TEST(ProgramHelp, ListsEveryCommandOnStandardOutput) {
 TEST(CommandHelp, EachCommandExplainsItsArgumentsAndOptions) {
     for (const std::string& command : everyCommand) {
         // Asked before, among or after the arguments.
-        for (const auto& words : {std::vector<std::string>{command, "--help"}, {command, "-h", "x"},
-                                  {command, "x", "y", "--help"}}) {
+        for (const auto& words :
+             {std::vector<std::string>{command, "--help"}, {command, "-h", "x"}, {command, "x", "y", "--help"}}) {
             const CliRun help = run(words);
             EXPECT_EQ(help.status, 0) << command;
             EXPECT_EQ(help.err, "") << command;
@@ -115,9 +108,7 @@ std::set<std::string> manPageCommands() {
     return names;
 }
 
-TEST(ManPage, HasAnEntryForEveryCommandOfTheHelp) {
-    EXPECT_EQ(manPageCommands(), listedCommands(run({"--help"}).out));
-}
+TEST(ManPage, HasAnEntryForEveryCommandOfTheHelp) { EXPECT_EQ(manPageCommands(), listedCommands(run({"--help"}).out)); }
 
 } // namespace
 } // namespace tessarin::cli

@@ -15,7 +15,7 @@ using testing::CliRun;
 
 struct StatusCase {
     const char* name;
-    std::vector<std::string> arguments;  // after --db and the scratch timetable
+    std::vector<std::string> arguments; // after --db and the scratch timetable
     int status;
     std::string errBegins;
 };
@@ -46,14 +46,15 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"TooFewArguments", {"between", "北京"}, 1, "usage: tessarin-cli between [--json] FROM TO\n"},
         StatusCase{"UnknownCommandOption", {"stops", "--all", "K1"}, 1, "usage: tessarin-cli stops [--json] ID\n"},
         StatusCase{"JsonOfACommandWithoutRows", {"--json", "skin"}, 1, "usage: tessarin-cli skin [FILE]\n"},
-        StatusCase{"EveryFormOfTheUsage", {"fares", "普快", "150"}, 1,
+        StatusCase{"EveryFormOfTheUsage",
+                   {"fares", "普快", "150"},
+                   1,
                    "usage: tessarin-cli fares [--json] TYPE DISTANCE P1 P2 P3 P4\n"
                    "       tessarin-cli fares [--json] -\n"},
         StatusCase{"AFailure", {"sql", "select * from nowhere"}, 1, "no such table: nowhere"},
         StatusCase{"EmptyInput", {"--json", "between", "", "上海"}, 2, "请输入发站名！\n"},
         StatusCase{"EmptyResult", {"--json", "train", "Q"}, 2, "请正确输入车次！\n"},
-        StatusCase{"AStatementThatIsOnlyAComment", {"sql", "--json", "--", "-- nothing"}, 2,
-                   "No statement to run.\n"}),
+        StatusCase{"AStatementThatIsOnlyAComment", {"sql", "--json", "--", "-- nothing"}, 2, "No statement to run.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

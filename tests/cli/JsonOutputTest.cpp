@@ -28,8 +28,7 @@ std::vector<std::string> fieldsOf(const std::string& line) {
 
 std::vector<std::vector<std::string>> rowsOf(const std::string& text) {
     std::vector<std::vector<std::string>> rows;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
+    for (const std::string& line : testing::linesOf(text))
         rows.push_back(fieldsOf(line));
     return rows;
 }
@@ -133,7 +132,7 @@ TEST_F(JsonOutputTest, DetailNamesTheWindowsValues) {
     EXPECT_EQ(detail, expected);
 }
 
-const char* const fareClasses[] = {"hard_seat",          "soft_seat",          "hard_sleeper_upper",
+const char* const fareClasses[] = {"hard_seat",           "soft_seat",          "hard_sleeper_upper",
                                    "hard_sleeper_middle", "hard_sleeper_lower", "soft_sleeper_upper",
                                    "soft_sleeper_lower"};
 
@@ -152,7 +151,8 @@ TEST_F(JsonOutputTest, FaresAreNamedByClassAndABatchAnswersEveryLine) {
     EXPECT_EQ(fares, fareAnswer(rowsOf(line).at(0)));
     EXPECT_EQ(fares["hard_sleeper_upper"], "--");
 
-    const auto [lines, answers] = bothOutputs({"fares", "-"}, "普快\t150\t1\t1\t1\t1\n普快\t150\n动车组\t99\t1\t1\t1\t1\n");
+    const auto [lines, answers] =
+        bothOutputs({"fares", "-"}, "普快\t150\t1\t1\t1\t1\n普快\t150\n动车组\t99\t1\t1\t1\t1\n");
     json expected = json::array();
     for (const auto& fields : rowsOf(lines))
         expected.push_back(fareAnswer(fields));

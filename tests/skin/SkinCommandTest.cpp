@@ -18,6 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using tessarin::testing::CliRun;
+using tessarin::testing::linesOf;
 
 // tessarin-cli skin, with a packed skin file when one is named.
 CliRun runCli(const std::string& file) {
@@ -25,14 +26,6 @@ CliRun runCli(const std::string& file) {
     if (!file.empty())
         arguments.push_back(file);
     return tessarin::testing::runCli(arguments);
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 const fs::path packedSkinFile = fs::path(TESSARIN_SKIN_DIR) / "metallic.skin";
@@ -97,8 +90,8 @@ TEST(SkinCommand, AMessageOfTwoLinesJoinedByACarriageReturnPrintsAsTwoLines) {
         namespace skin = tessarin::skin;
         const auto packed =
             skin::tools::packSkin(skin::testing::archiveOf({{"a.ini", skin::testing::bytesOf("[Colours]")}}, 45000));
-        std::ofstream(old, std::ios::binary).write(reinterpret_cast<const char*>(packed.data()),
-                                                   static_cast<std::streamsize>(packed.size()));
+        std::ofstream(old, std::ios::binary)
+            .write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(packed.size()));
     }
     const CliRun run = runCli(old.string());
     EXPECT_EQ(run.status, 1);

@@ -58,13 +58,22 @@ void addScratchFolders(std::vector<std::string>& entries) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (!runtime)
         throw std::runtime_error("no runtime folder pinned for the test program");
-    for (const auto& [variable, folder] : {std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}}) {
+    for (const auto& [variable, folder] :
+         {std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}}) {
         if (!names(entries, variable))
             entries.push_back(std::string(variable) + '=' + (std::filesystem::path(runtime) / folder).string());
     }
 }
 
 } // namespace
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
 
 CliRun runCli(const std::vector<std::string>& arguments, const std::string& input,
               const std::vector<std::string>& environment) {

@@ -13,6 +13,9 @@ struct CliRun {
     std::string err;
 };
 
+// The lines of a program's output, without their line feeds.
+std::vector<std::string> linesOf(const std::string& text);
+
 // Runs tessarin-cli with the arguments, each handed over as one word (no
 // shell), and `input` as its standard input, in this process's environment
 // with the "NAME=value" entries of `environment` added or replacing. It runs
