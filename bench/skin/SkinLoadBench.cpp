@@ -3,6 +3,7 @@
 // measured in the same run: copying the unpacked archive, and decoding its
 // bitmaps, which any reading of the skin does.
 
+#include "RunFigures.h"
 #include "skin/PlatformMetrics.h"
 #include "skin/SkinArchive.h"
 #include "skin/SkinReader.h"
@@ -16,7 +17,6 @@
 #include <benchmark/benchmark.h>
 
 #include <iostream>
-#include <map>
 
 namespace {
 
@@ -63,25 +63,29 @@ BENCHMARK(BM_Baseline_DecodeBitmaps)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Unpack)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UnpackAndRead)->Unit(benchmark::kMicrosecond);
 
-// Prints, after the usual table, each figure as a multiple of the baselines.
+// Prints, after the usual table, each figure (RunFigures.h) as a multiple of
+// the baselines; a figure or baseline left out of the run gives no line.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        figures_.add(runs);
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
-        for (const char* figure : {"BM_Unpack", "BM_UnpackAndRead"}) {
-            std::cout << figure << ": " << seconds_[figure] / seconds_["BM_Baseline_CopyArchive"]
-                      << " x copying the archive, " << seconds_[figure] / seconds_["BM_Baseline_DecodeBitmaps"]
-                      << " x decoding its bitmaps\n";
+        const auto copying = figures_.find("BM_Baseline_CopyArchive");
+        const auto decoding = figures_.find("BM_Baseline_DecodeBitmaps");
+        for (const char* name : {"BM_Unpack", "BM_UnpackAndRead"}) {
+            const auto figure = figures_.find(name);
+            if (!figure || !copying || !decoding)
+                continue;
+            std::cout << name << ": " << figure->real / copying->real << " x copying the archive, "
+                      << figure->real / decoding->real << " x decoding its bitmaps\n";
         }
     }
 
 private:
-    std::map<std::string, double> seconds_;
+    tessarin::bench::RunFigures figures_;
 };
 
 } // namespace

@@ -1,31 +1,30 @@
 #include "RatioReporter.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace tessarin::bench {
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
+    figures_.add(runs);
     for (const Run& run : runs) {
-        const std::string& name = run.run_name.function_name;
-        if (run.aggregate_name == "mean" || (run.run_type == Run::RT_Iteration && run.repetitions <= 1))
-            means_[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-        if (run.aggregate_name == "median")
-            medians_[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        if (std::find(names_.begin(), names_.end(), run.run_name.function_name) == names_.end())
+            names_.push_back(run.run_name.function_name);
     }
 }
 
 void RatioReporter::Finalize() {
     ConsoleReporter::Finalize();
-    for (const auto& [name, median] : medians_) {
-        const auto baseline = means_.find(name + baselineSuffix_);
-        if (baseline == means_.end())
+    for (const std::string& name : names_) {
+        const auto figure = figures_.find(name);
+        const auto baseline = figures_.find(name + baselineSuffix_);
+        if (!figure || !baseline)
             continue;
-        const Times& mean = means_[name];
-        std::cout << name << ": median " << median.real << " ms (CPU " << median.cpu << " ms); " << baselineName_
-                  << " " << baseline->second.real << " ms (CPU " << baseline->second.cpu << " ms); faster by "
-                  << baseline->second.real / mean.real << " times (CPU " << baseline->second.cpu / mean.cpu
-                  << " times)\n";
+        std::cout << name << ": " << figure->real << ' ' << figure->unit << " (CPU " << figure->cpu << ' '
+                  << figure->unit << "); " << baselineName_ << ' ' << baseline->real << ' ' << baseline->unit
+                  << " (CPU " << baseline->cpu << ' ' << baseline->unit << "); faster by "
+                  << baseline->real / figure->real << " times (CPU " << baseline->cpu / figure->cpu << " times)\n";
     }
 }
 

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "RunFigures.h"
+
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
 namespace tessarin::bench {
 
-// The console report, followed by each benchmark's medians and its mean as a
-// fraction of its baseline's, in real time and in CPU time. A benchmark's
-// baseline is the one named like it with `baselineSuffix` added, described in
-// the report as `baselineName`.
+// The console report, followed by each benchmark's figure (RunFigures.h)
+// beside its baseline's and how many times faster it is, in real time and in
+// CPU time. A benchmark's baseline is the one named like it with
+// `baselineSuffix` added, described in the report as `baselineName`.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     RatioReporter(std::string baselineSuffix, std::string baselineName)
@@ -20,14 +21,10 @@ public:
     void Finalize() override;
 
 private:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
     std::string baselineSuffix_;
     std::string baselineName_;
-    std::map<std::string, Times> means_;
-    std::map<std::string, Times> medians_;
+    std::vector<std::string> names_;
+    RunFigures figures_;
 };
 
 // Runs the benchmarks of the program with a RatioReporter.

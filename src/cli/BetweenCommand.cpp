@@ -5,6 +5,8 @@
 #include "ResultQueryCommand.h"
 #include "queries/StationToStationQuery.h"
 
+#include <array>
+
 namespace tessarin::cli {
 namespace {
 
@@ -18,7 +20,15 @@ int runBetweenCommand(CliContext& context) {
     return runResultQueryCommand(context, command);
 }
 
-const CommandRegistration registration({"between", "between FROM TO", 2, 2, runBetweenCommand});
+constexpr std::array<std::string_view, 1> forms{"FROM TO"};
+constexpr std::array<CommandArgument, 2> arguments{{
+    {"FROM", "the departure station (every station whose name begins so)"},
+    {"TO", "the arrival station (likewise)"},
+}};
+constexpr std::array<CommandOption, 1> options{jsonOption};
+
+const CommandRegistration registration({"between", "trains from one station to another, as the station-to-station page",
+                                        forms, arguments, 2, 2, runBetweenCommand, options});
 
 } // namespace
 } // namespace tessarin::cli

@@ -19,13 +19,6 @@ namespace {
 using journeys::Journey;
 using journeys::JourneyLeg;
 
-constexpr std::array<CommandOption, 4> options{{
-    {"--changes", true},
-    {"--min-change", true},
-    {"--max-wait", true},
-    {"--json", false},
-}};
-
 int wholeMinutes(const CliContext& context, std::string_view name, int fallback) {
     const auto text = context.option(name);
     if (!text)
@@ -111,16 +104,27 @@ int runJourneysCommand(CliContext& context) {
     const std::vector<Journey> found = planner.plan(from, to, journeyOptions);
     if (found.empty())
         return nothing(context, journeys::noJourneyNotice);
-    if (context.hasOption("--json"))
+    if (wantsJson(context))
         printJson(context.out(), found);
     else
         printRows(context.out(), found);
     return exitOk;
 }
 
-const CommandRegistration registration({"journeys",
-                                        "journeys [--changes N] [--min-change MIN] [--max-wait MIN] [--json] FROM TO",
-                                        2, 2, runJourneysCommand, options});
+constexpr std::array<std::string_view, 1> forms{"FROM TO"};
+constexpr std::array<CommandArgument, 2> arguments{{
+    {"FROM", "the departure station"},
+    {"TO", "the arrival station"},
+}};
+constexpr std::array<CommandOption, 4> options{{
+    {"--changes", "N", "at most N changes: 0, 1 or 2 (2)"},
+    {"--min-change", "MIN", "a change takes at least MIN minutes (30)"},
+    {"--max-wait", "MIN", "a change waits at most MIN minutes (720)"},
+    jsonOption,
+}};
+
+const CommandRegistration registration({"journeys", "journeys with up to two changes, direct trains among them", forms,
+                                        arguments, 2, 2, runJourneysCommand, options});
 
 } // namespace
 } // namespace tessarin::cli

@@ -15,7 +15,7 @@ int runResultQueryCommand(CliContext& context, const ResultQueryCommand& command
         context.err() << *outcome.notice << '\n';
         return exitNothing;
     }
-    printDataSet(context.out(), qry4, command.columns);
+    printDataSet(context.out(), qry4, command.columns, rowFormatOf(context));
     return exitOk;
 }
 

@@ -22,8 +22,8 @@ struct ResultQueryCommand {
     std::function<queries::QueryOutcome(data::Connection&, data::Query&, const std::vector<std::string>&)> run;
 };
 
-// Runs the command: prints the result set's rows in the grid's columns,
-// tab-separated after a header line of the field names (exitOk); a notice
+// Runs the command: prints the result set's rows in the grid's columns
+// as the command's options ask (tab-separated or JSON; exitOk); a notice
 // goes to standard error (exitNothing). Errors propagate.
 int runResultQueryCommand(CliContext& context, const ResultQueryCommand& command);
 

@@ -17,6 +17,7 @@
 #include "skin/TIniText.h"
 #include "skin/WindowBorders.h"
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -102,7 +103,12 @@ int runSkinCommand(CliContext& context) {
     return exitOk;
 }
 
-const CommandRegistration registration({"skin", "skin [FILE]", 0, 1, runSkinCommand});
+constexpr std::array<std::string_view, 1> forms{"[FILE]"};
+constexpr std::array<CommandArgument, 1> arguments{
+    {{"FILE", "a packed skin file (the skin stored in the program by default)"}}};
+
+const CommandRegistration registration({"skin", "the archive, window frame and colours of a skin", forms, arguments, 0,
+                                        1, runSkinCommand});
 
 } // namespace
 } // namespace tessarin::cli

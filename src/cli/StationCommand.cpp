@@ -5,6 +5,8 @@
 #include "ResultQueryCommand.h"
 #include "queries/StationQuery.h"
 
+#include <array>
+
 namespace tessarin::cli {
 namespace {
 
@@ -17,7 +19,12 @@ int runStationCommand(CliContext& context) {
     return runResultQueryCommand(context, command);
 }
 
-const CommandRegistration registration({"station", "station TEXT", 1, 1, runStationCommand});
+constexpr std::array<std::string_view, 1> forms{"TEXT"};
+constexpr std::array<CommandArgument, 1> arguments{{{"TEXT", "the station (every station whose name begins so)"}}};
+constexpr std::array<CommandOption, 1> options{jsonOption};
+
+const CommandRegistration registration({"station", "every train calling at a station, as the station page", forms,
+                                        arguments, 1, 1, runStationCommand, options});
 
 } // namespace
 } // namespace tessarin::cli

@@ -5,6 +5,8 @@
 #include "ResultQueryCommand.h"
 #include "queries/TrainNumberQuery.h"
 
+#include <array>
+
 namespace tessarin::cli {
 namespace {
 
@@ -17,7 +19,12 @@ int runTrainCommand(CliContext& context) {
     return runResultQueryCommand(context, command);
 }
 
-const CommandRegistration registration({"train", "train TEXT", 1, 1, runTrainCommand});
+constexpr std::array<std::string_view, 1> forms{"TEXT"};
+constexpr std::array<CommandArgument, 1> arguments{{{"TEXT", "a part of the train number, letters in either case"}}};
+constexpr std::array<CommandOption, 1> options{jsonOption};
+
+const CommandRegistration registration({"train", "trains whose number holds TEXT, as the train-number page", forms,
+                                        arguments, 1, 1, runTrainCommand, options});
 
 } // namespace
 } // namespace tessarin::cli

@@ -1,6 +1,5 @@
 #include "QueryPipeline.h"
 
-#include "CompleteResults.h"
 #include "data/Connection.h"
 #include "data/Query.h"
 #include "data/Transaction.h"
@@ -20,9 +19,7 @@ void openResultSet(data::Query& qry4) {
 QueryOutcome runResultQuery(data::Connection& connection, data::Query& qry4, const ResultQuery& query) {
     data::Transaction transaction(connection);
     connection.execute("delete from train_tmp");
-    const FoundRows found = query.find(connection);
-    insertResultRows(connection, found.pairs);
-    if (!CompleteResults(connection, found.routeEnds, query.dash))
+    if (!writeResultRows(connection, query.find(connection), query.dash))
         return {std::string(query.emptyMessage)};
     // Committed before the result set is read, so that the grid never shows
     // rows that a failed commit would take back out of train_tmp.

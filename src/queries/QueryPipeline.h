@@ -2,7 +2,6 @@
 
 #include "QueryOutcome.h"
 #include "ResultRows.h"
-#include "RouteEnds.h"
 #include "RunningTime.h"
 #include "data/Connection.h"
 #include "data/Query.h"
@@ -13,25 +12,20 @@
 
 namespace tessarin::queries {
 
-// What one query finds: its result rows as pairs of stops, in the order they
-// are written, and the route ends of their trains.
-struct FoundRows {
-    std::vector<StopPair> pairs;
-    RouteEnds routeEnds;
-};
-
-// How one query finds its rows and completes them.
+// How one query finds its rows, as pairs of stops with their trains' ends in
+// the order they are written, and completes them.
 struct ResultQuery {
-    std::function<FoundRows(data::Connection&)> find;
+    std::function<std::vector<ResultPair>(data::Connection&)> find;
     DashDeparture dash = DashDeparture::Convert;
     // The notice when the query finds nothing.
     std::string_view emptyMessage;
 };
 
 // Runs a query as every query page does: empties train_tmp, writes the rows
-// found, runs the completion pass and reopens the result set `qry4` (a query
+// found and reopens the result set `qry4` (a query
 // on `connection`) on "select * from train_tmp order by s_tm", positioned on
-// the first row. train_tmp is replaced in one transaction, committed only when
+// the first row. The rows are written complete, in one pass (writeResultRows).
+// train_tmp is replaced in one transaction, committed only when
 // there are rows to show: a query that finds nothing or fails leaves the
 // previous rows in train_tmp, consistent with the grid that still shows them,
 // and `qry4` untouched; another process never sees half a result. Errors

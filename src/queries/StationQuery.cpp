@@ -14,19 +14,20 @@ constexpr std::string_view stopsOfTrainsCallingThere =
     "select rowid, id, station, s_no, station like ?1 from train"
     " where id collate nocase in (select id from train where station like ?1)";
 
-FoundRows findStation(data::Connection& connection, const std::string& pattern) {
+std::vector<ResultPair> findStation(data::Connection& connection, const std::string& pattern) {
     std::vector<Stop> stops = readStops(connection, stopsOfTrainsCallingThere, {pattern});
     sortInRunningOrder(stops);
-    FoundRows found{{}, BuildRouteEnds(runsOf(stops))};
+    const RouteEnds routeEnds = BuildRouteEnds(runsOf(stops));
+    std::vector<ResultPair> pairs;
     // Each call runs on to its train's last stop.
     for (const auto train : trainsOf(stops)) {
         for (const Stop& call : train) {
             if (call.departs)
-                found.pairs.push_back({call.rowid, train.back().rowid});
+                pairs.push_back(resultPair(call, train.back(), routeEnds));
         }
     }
-    sortByDeparture(found.pairs);
-    return found;
+    sortByDeparture(pairs);
+    return pairs;
 }
 
 } // namespace

@@ -20,7 +20,7 @@ constexpr std::string_view stopsOfTrainsCallingAtBoth =
 // Each departure stop of a train in running order paired with the first stop
 // after it, by stop number, whose station matches the arrival text; a
 // departure without one gives no row.
-void addPairs(std::span<const Stop> train, std::vector<StopPair>& pairs) {
+void addPairs(std::span<const Stop> train, const RouteEnds& routeEnds, std::vector<ResultPair>& pairs) {
     for (auto departure = train.begin(); departure != train.end(); ++departure) {
         if (!departure->departs)
             continue;
@@ -28,18 +28,19 @@ void addPairs(std::span<const Stop> train, std::vector<StopPair>& pairs) {
             return stop.arrives && stop.number > departure->number;
         });
         if (arrival != train.end())
-            pairs.push_back({departure->rowid, arrival->rowid});
+            pairs.push_back(resultPair(*departure, *arrival, routeEnds));
     }
 }
 
-FoundRows findStationToStation(data::Connection& connection, const std::vector<std::string>& patterns) {
+std::vector<ResultPair> findStationToStation(data::Connection& connection, const std::vector<std::string>& patterns) {
     std::vector<Stop> stops = readStops(connection, stopsOfTrainsCallingAtBoth, patterns);
     sortInRunningOrder(stops);
-    FoundRows found{{}, BuildRouteEnds(runsOf(stops))};
+    const RouteEnds routeEnds = BuildRouteEnds(runsOf(stops));
+    std::vector<ResultPair> pairs;
     for (const auto train : trainsOf(stops))
-        addPairs(train, found.pairs);
-    sortByDeparture(found.pairs);
-    return found;
+        addPairs(train, routeEnds, pairs);
+    sortByDeparture(pairs);
+    return pairs;
 }
 
 } // namespace

@@ -40,26 +40,24 @@ std::unordered_map<std::string, NumberedTrain> trainsByNumber(const std::vector<
 // For each run in stored order, every departure of its train from the
 // train's origin station, in stored order, paired with the train's last stop.
 // A ring train's terminal bears its origin's name but is no departure.
-std::vector<StopPair> originPairs(const std::vector<Stop>& stops, const TrainRuns& runs, const RouteEnds& routeEnds) {
+std::vector<ResultPair> originPairs(const std::vector<Stop>& stops, const TrainRuns& runs, const RouteEnds& routeEnds) {
     const auto trains = trainsByNumber(stops);
-    std::vector<StopPair> pairs;
+    std::vector<ResultPair> pairs;
     for (const TrainRun& run : runs.runs()) {
         const NumberedTrain& train = trains.at(data::upperLatin(run.trainNumber));
         const std::string& origin = routeEnds.find(run.trainNumber).origin;
         for (const Stop* stop : train.stops) {
             if (stop->departs && data::equalsIgnoringLatinCase(stop->station, origin))
-                pairs.push_back({stop->rowid, train.last->rowid});
+                pairs.push_back(resultPair(*stop, *train.last, routeEnds));
         }
     }
     return pairs;
 }
 
-FoundRows findTrainNumber(data::Connection& connection, const std::string& pattern) {
+std::vector<ResultPair> findTrainNumber(data::Connection& connection, const std::string& pattern) {
     const std::vector<Stop> stops = readStops(connection, stopsOfMatchingTrains, {pattern});
     const TrainRuns runs = runsOf(stops);
-    FoundRows found{{}, BuildRouteEnds(runs)};
-    found.pairs = originPairs(stops, runs, found.routeEnds);
-    return found;
+    return originPairs(stops, runs, BuildRouteEnds(runs));
 }
 
 } // namespace

@@ -68,4 +68,9 @@ TrainRuns runsOf(const std::vector<Stop>& stops) {
     return runs;
 }
 
+ResultPair resultPair(const Stop& departure, const Stop& arrival, const RouteEnds& routeEnds) {
+    const RouteEnd& ends = routeEnds.find(departure.trainNumber);
+    return {departure.rowid, arrival.rowid, ends.origin, ends.terminal};
+}
+
 } // namespace tessarin::queries

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ResultRows.h"
 #include "RouteEnds.h"
 
 #include <cstdint>
@@ -42,5 +43,9 @@ std::vector<std::span<const Stop>> trainsOf(const std::vector<Stop>& stops);
 
 // The runs of the stops in the order given.
 TrainRuns runsOf(const std::vector<Stop>& stops);
+
+// The result row from `departure` to `arrival`, with the ends that
+// `routeEnds` holds for the departure's train number.
+ResultPair resultPair(const Stop& departure, const Stop& arrival, const RouteEnds& routeEnds);
 
 } // namespace tessarin::queries

@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                 ""},
         CliCase{"BetweenWithoutDeparture", {"between", "", "北京"}, 2, "", "请输入发站名！\n"},
         CliCase{"BetweenNothingFound", {"between", "郑州", "上海"}, 2, "", "您输入的站点之间没有车次到达！\n"},
-        CliCase{"BetweenWantsTwoStations", {"between", "北京"}, 1, "", "usage: tessarin-cli between FROM TO\n"},
+        CliCase{"BetweenWantsTwoStations", {"between", "北京"}, 1, "", "usage: tessarin-cli between [--json] FROM TO\n"},
         CliCase{"Train",
                 {"train", "z8"},
                 0,

@@ -1,5 +1,7 @@
 // tessarin-cli skin [FILE], run as a user runs it.
 
+#include "SkinFixtures.h"
+#include "SkinPacker.h"
 #include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using tessarin::testing::CliRun;
+using tessarin::testing::linesOf;
 
 // tessarin-cli skin, with a packed skin file when one is named.
 CliRun runCli(const std::string& file) {
@@ -23,14 +26,6 @@ CliRun runCli(const std::string& file) {
     if (!file.empty())
         arguments.push_back(file);
     return tessarin::testing::runCli(arguments);
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 const fs::path packedSkinFile = fs::path(TESSARIN_SKIN_DIR) / "metallic.skin";
@@ -84,6 +79,24 @@ TEST(SkinCommand, FailsOnDamagedMissingOrUnreadableFiles) {
         EXPECT_EQ(run.out, "") << file;
         EXPECT_TRUE(run.err.starts_with(message)) << run.err;
     }
+    fs::remove_all(folder);
+}
+
+TEST(SkinCommand, AMessageOfTwoLinesJoinedByACarriageReturnPrintsAsTwoLines) {
+    const fs::path folder = fs::temp_directory_path() / ("skin-command-cr-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path old = folder / "old.skin";
+    {
+        namespace skin = tessarin::skin;
+        const auto packed =
+            skin::tools::packSkin(skin::testing::archiveOf({{"a.ini", skin::testing::bytesOf("[Colours]")}}, 45000));
+        std::ofstream(old, std::ios::binary)
+            .write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(packed.size()));
+    }
+    const CliRun run = runCli(old.string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Unsupported skin version\nPlease use a skin of a supported version.\n");
     fs::remove_all(folder);
 }
 

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -45,7 +46,34 @@ private:
     std::filesystem::path folder_;
 };
 
+bool names(const std::vector<std::string>& entries, std::string_view variable) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const std::string& entry) { return entry.starts_with(std::string(variable) + '='); });
+}
+
+// The command line keeps its results per user under the state or cache
+// folder; a test program's runs keep theirs inside its own runtime folder,
+// so that they never meet the user's or another test program's.
+void addScratchFolders(std::vector<std::string>& entries) {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!runtime)
+        throw std::runtime_error("no runtime folder pinned for the test program");
+    for (const auto& [variable, folder] :
+         {std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}}) {
+        if (!names(entries, variable))
+            entries.push_back(std::string(variable) + '=' + (std::filesystem::path(runtime) / folder).string());
+    }
+}
+
 } // namespace
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
 
 CliRun runCli(const std::vector<std::string>& arguments, const std::string& input,
               const std::vector<std::string>& environment) {
@@ -61,8 +89,9 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::string& inpu
     std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<std::string> entries = environment;
-    if (std::none_of(entries.begin(), entries.end(), [](const std::string& e) { return e.starts_with("LC_ALL="); }))
+    if (!names(entries, "LC_ALL"))
         entries.emplace_back("LC_ALL=C.UTF-8");
+    addScratchFolders(entries);
     std::vector<std::string> variables = environmentWith(entries);
     const std::vector<char*> argv = spawnWords(words);
     const std::vector<char*> envp = spawnWords(variables);

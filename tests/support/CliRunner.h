@@ -13,10 +13,15 @@ struct CliRun {
     std::string err;
 };
 
+// The lines of a program's output, without their line feeds.
+std::vector<std::string> linesOf(const std::string& text);
+
 // Runs tessarin-cli with the arguments, each handed over as one word (no
 // shell), and `input` as its standard input, in this process's environment
 // with the "NAME=value" entries of `environment` added or replacing. It runs
-// in the C.UTF-8 locale (LC_ALL) unless `environment` names another.
+// in the C.UTF-8 locale (LC_ALL) unless `environment` names another, and
+// with its state and cache folders (XDG_STATE_HOME, XDG_CACHE_HOME) inside
+// the test program's runtime folder unless `environment` names others.
 CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {},
               const std::vector<std::string>& environment = {});
 
