@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <utility>
 
 namespace tessarin::testing {
 namespace {
@@ -39,6 +40,14 @@ void makeRuntimeFolder() {
     setenv("XDG_RUNTIME_DIR", pattern.c_str(), 1);
 }
 
+// The command line keeps its results under the user's state or cache folder;
+// a test program's runs keep theirs inside its runtime folder, so that they
+// never meet the user's or another test program's.
+void pinStateFolders() {
+    for (const auto& [variable, folder] : {std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}})
+        setenv(variable, (runtimeFolder() / folder).c_str(), 1);
+}
+
 } // namespace
 
 void pinTestEnvironment() {
@@ -49,6 +58,7 @@ void pinTestEnvironment() {
     setenv("LANG", "C.UTF-8", 1);
     std::setlocale(LC_ALL, "");
     makeRuntimeFolder();
+    pinStateFolders();
 }
 
 } // namespace tessarin::testing
