@@ -1,8 +1,8 @@
 #include "Connection.h"
 
 #include "DataError.h"
-#include "ScratchDatabase.h"
 #include "Schema.h"
+#include "ScratchDatabase.h"
 #include "SqlFunctions.h"
 #include "Statement.h"
 
@@ -64,9 +64,7 @@ void attachTimetable(sqlite3* db, const std::filesystem::path& file, bool readOn
     }
 }
 
-void detachTimetable(sqlite3* db) {
-    Statement(db, "detach " + std::string(timetableSchema)).run();
-}
+void detachTimetable(sqlite3* db) { Statement(db, "detach " + std::string(timetableSchema)).run(); }
 
 // Attaches the timetable and checks its tables; where the file may be
 // written, adds the missing indexes first, then attaches it read-only when
@@ -84,6 +82,10 @@ void attachCheckedTimetable(sqlite3* db, const std::filesystem::path& file, cons
     }
 }
 
+// No statement may attach a database once the timetable is attached: one
+// could otherwise reach the timetable file a second time, writable.
+void forbidFurtherAttaching(sqlite3* db) { sqlite3_limit(db, SQLITE_LIMIT_ATTACHED, 0); }
+
 } // namespace
 
 void Connection::open(const std::filesystem::path& file, const ConnectionOptions& options) {
@@ -92,6 +94,7 @@ void Connection::open(const std::filesystem::path& file, const ConnectionOptions
     try {
         DatabaseHandle db = openScratchDatabase(options.scratchFile);
         attachCheckedTimetable(db.get(), file, options);
+        forbidFurtherAttaching(db.get());
         registerSqlFunctions(db.get());
         db_ = std::move(db);
     } catch (const ConnectionError&) {

@@ -30,7 +30,8 @@ struct ConnectionOptions {
 // that another program keeps locked is a ConnectionError whose message names
 // what is wrong. A timetable file whose mode bits or folder forbid writing is
 // attached read-only and never written; one that may be written gets the
-// indexes the queries read through. Other processes may read and write the
+// indexes the queries read through. No statement may attach another
+// database, so none reaches the file by a second, writable way. Other processes may read and write the
 // same file meanwhile; a busy file is waited for a few seconds.
 class Connection {
 public:

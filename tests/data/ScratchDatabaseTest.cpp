@@ -70,10 +70,15 @@ TEST_F(ScratchDatabaseTest, TheCommandLinesWayNeverWritesEvenAWritableTimetable)
     Connection{timetable_.file()}; // the indexes a writable file gets at first open
     const std::string before = bytesOf(timetable_.file());
     {
-        Connection connection(timetable_.file(), {.scratchFile = scratchFile("results.sqlite"), .timetableReadOnly = true});
+        Connection connection(timetable_.file(),
+                              {.scratchFile = scratchFile("results.sqlite"), .timetableReadOnly = true});
         storeTrainsFrom(connection, "甲");
         EXPECT_THROW(connection.execute("insert into train(id) values('X1')"), DataError);
         EXPECT_THROW(connection.execute("drop table qdsn"), DataError);
+        EXPECT_THROW(connection.execute("attach ?1 as again", {"file:" + timetable_.file().string() + "?mode=rw"}),
+                     DataError);
+        connection.execute("detach timetable");
+        EXPECT_THROW(connection.execute("attach ?1 as again", {timetable_.file().string()}), DataError);
     }
     EXPECT_EQ(bytesOf(timetable_.file()), before);
 }

@@ -47,10 +47,10 @@ TEST_F(CommandLineTest, FaresPrintsTheSevenTextsOrTheErrorWithStatus1) {
 
 TEST_F(CommandLineTest, FaresBatchAnswersEveryLineAndExitsZero) {
     const CliRun result = runCli(timetable_, "fares -",
-                                        "普快\t150\t1\t1\t1\t1\n"
-                                        "动车组\t100\t0\t\t1\t0\n"
-                                        "普快\t150\t1\n"
-                                        "普慢\t\t0\t0\t0\t0\n");
+                                 "普快\t150\t1\t1\t1\t1\n"
+                                 "动车组\t100\t0\t\t1\t0\n"
+                                 "普快\t150\t1\n"
+                                 "普慢\t\t0\t0\t0\t0\n");
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "15\t28.6\t38\t39\t40\t61.6\t63.6\n"
                           "--\t37\t59\t59\t59\t--\t--\n"

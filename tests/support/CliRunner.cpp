@@ -96,7 +96,6 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::string& inpu
     return run;
 }
 
-
 data::Connection cliResults(const std::filesystem::path& timetable) {
     const std::optional<std::filesystem::path> scratch = data::commandLineScratchFile(timetable);
     if (!scratch)

@@ -12,9 +12,15 @@ namespace {
 
 // Settings of a desktop session that change how widgets are laid out or drawn.
 constexpr const char* desktopSettings[] = {
-    "QT_SCALE_FACTOR",        "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
-    "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_FONT_DPI",
-    "QT_STYLE_OVERRIDE",      "QT_QPA_PLATFORMTHEME",    "QT_QPA_GENERIC_PLUGINS",
+    "QT_SCALE_FACTOR",
+    "QT_SCREEN_SCALE_FACTORS",
+    "QT_AUTO_SCREEN_SCALE_FACTOR",
+    "QT_ENABLE_HIGHDPI_SCALING",
+    "QT_SCALE_FACTOR_ROUNDING_POLICY",
+    "QT_FONT_DPI",
+    "QT_STYLE_OVERRIDE",
+    "QT_QPA_PLATFORMTHEME",
+    "QT_QPA_GENERIC_PLUGINS",
     "LANGUAGE",
 };
 
