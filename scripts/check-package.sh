@@ -81,11 +81,20 @@ check_icons() {
   done
 }
 
+user_home() { getent passwd "$user" | cut -d: -f6; }
+
+make_user() {
+  if ! id "$user" >/dev/null 2>&1; then
+    "${sudo[@]}" useradd --create-home --shell /usr/sbin/nologin "$user"
+    created_user=yes
+  fi
+}
+
 # A command of the installed tessarin-cli as the unprivileged user, in a
 # clean environment; its standard output is printed, and its exit status
 # passed on.
 run_as_user() {
-  "${sudo[@]}" runuser -u "$user" -- env -i HOME="$(getent passwd "$user" | cut -d: -f6)" \
+  "${sudo[@]}" runuser -u "$user" -- env -i HOME="$(user_home)" \
     PATH=/usr/bin:/bin LANG=C.UTF-8 tessarin-cli "$@"
 }
 
@@ -96,11 +105,7 @@ rows_of() {
 }
 
 check_queries_as_user() {
-  if ! id "$user" >/dev/null 2>&1; then
-    "${sudo[@]}" useradd --create-home --shell /usr/sbin/nologin "$user"
-    created_user=yes
-  fi
-  local before after trains first detail
+  local before after trains first detail scratch
   before=$(sha256sum "$timetable")
   trains=$(run_as_user between 北京 上海) || fail "tessarin-cli between 北京 上海 failed"
   rows_of "$trains" "tessarin-cli between 北京 上海"
@@ -109,7 +114,18 @@ check_queries_as_user() {
   [[ -n $detail ]] || fail "tessarin-cli detail $first printed nothing"
   after=$(sha256sum "$timetable")
   [[ $before == "$after" ]] || fail "the installed timetable changed: $before, now $after"
+  scratch="$(user_home)/.local/state/tessarin"
+  [[ $("${sudo[@]}" stat -c '%U %a' "$scratch") == "$user 700" ]] ||
+    fail "the query results are not in the user's own folder $scratch"
   echo "Queried as $user: $(($(wc -l <<<"$trains") - 1)) trains 北京 → 上海, detail of $first; timetable unchanged"
+}
+
+# The queries read the installed timetable through the indexes the build made
+# in it; a file the program may not change cannot gain them later.
+check_timetable_indexes() {
+  local indexes
+  indexes=$(sqlite3 -readonly "$timetable" "select name from sqlite_master where type = 'index' and tbl_name = 'train' order by name")
+  [[ $indexes == $'train_ids_by_station\ntrain_stops_by_id' ]] || fail "the installed timetable lacks its indexes: '$indexes'"
 }
 
 check_metadata() {
@@ -130,6 +146,8 @@ trap clean_up EXIT
 install_package
 check_libraries
 check_icons
+check_timetable_indexes
+make_user
 check_queries_as_user
 check_metadata
 remove_package

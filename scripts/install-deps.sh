@@ -11,7 +11,7 @@ build_packages=(cmake ninja-build g++ pkg-config libsqlite3-dev qt6-base-dev lib
                 fonts-arphic-uming fonts-dejavu-core unicode-data libbz2-dev)
 test_packages=(libgtest-dev libgmock-dev sqlite3 nlohmann-json3-dev locales xvfb x11-utils)
 bench_packages=(libbenchmark-dev)
-package_packages=(dpkg-dev file lintian desktop-file-utils appstream)
+package_packages=(dpkg-dev file lintian desktop-file-utils appstream sqlite3)
 # The tests run in C.UTF-8; the comma-decimal locale is there for the tests
 # of number texts in a user's locale.
 test_locales=(de_DE.UTF-8)
