@@ -8,12 +8,8 @@
 // icon theme's folder.
 
 #include "app/MainWindowIcon.h"
+#include "shared/PictureFolder.h"
 
-#include <QDir>
-#include <QImage>
-#include <QString>
-
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -27,26 +23,15 @@ std::vector<int> iconSizes() {
     return sizes;
 }
 
-bool writeIcon(const QDir& theme, int size) {
-    const QString folder = theme.filePath(QStringLiteral("%1x%1/apps").arg(size));
-    const QString path = QDir(folder).filePath(QStringLiteral("tessarin.png"));
-    if (QDir().mkpath(folder) && tessarin::app::mainWindowIconPicture(size).save(path, "PNG"))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
+bool writeIcons(const QDir& theme) {
+    for (int size : iconSizes()) {
+        const QString name = QStringLiteral("%1x%1/apps/tessarin.png").arg(size);
+        if (!tessarin::tools::savePicture(tessarin::app::mainWindowIconPicture(size), theme, name))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QDir theme(QString::fromLocal8Bit(argv[1]));
-    for (int size : iconSizes()) {
-        if (!writeIcon(theme, size))
-            return 1;
-    }
-    return 0;
-}
+int main(int argc, char** argv) { return tessarin::tools::pictureFolderMain(argc, argv, writeIcons); }
