@@ -8,7 +8,6 @@
 # (/usr/lib/<triplet>/tessarin), where the loader's cache plays no part.
 # Expects GNUInstallDirs to be included already.
 
-set(TESSARIN_APP_ID example.tessarin.Tessarin)
 set(TESSARIN_PACKAGE_RELEASE 1)
 set(packaging_sources ${CMAKE_SOURCE_DIR}/packaging)
 set(private_library_dir ${CMAKE_INSTALL_LIBDIR}/tessarin)
