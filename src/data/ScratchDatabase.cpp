@@ -43,7 +43,7 @@ void removeDatabaseFile(const std::filesystem::path& file) {
 }
 
 DatabaseHandle openPrivateScratch() {
-    DatabaseHandle db = openDatabase("");
+    DatabaseHandle db = openDatabase(":memory:");
     if (!db)
         throw ConnectionError("Could not open a temporary database.");
     createScratchTable(db.get());
