@@ -1,0 +1,38 @@
+#pragma once
+
+#include "RunFigures.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace tessarin::bench {
+
+// A benchmark reported against another of the same run, both by function
+// name; `baselineName` says in words what the baseline measures.
+struct Comparison {
+    std::string figure;
+    std::string baseline;
+    std::string baselineName;
+};
+
+// The console report, followed by one line per comparison whose figure and
+// baseline both ran: each figure (RunFigures.h) beside its baseline's and
+// how many times the baseline's time it takes, in real time and in CPU time.
+class BaselineReporter : public benchmark::ConsoleReporter {
+public:
+    explicit BaselineReporter(std::vector<Comparison> comparisons) : comparisons_(std::move(comparisons)) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+private:
+    std::vector<Comparison> comparisons_;
+    RunFigures figures_;
+};
+
+// Runs the benchmarks of the program with a BaselineReporter.
+int runAgainstBaselines(int argc, char** argv, std::vector<Comparison> comparisons);
+
+} // namespace tessarin::bench

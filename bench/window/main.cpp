@@ -1,0 +1,24 @@
+// The main window's benchmarks, on Qt's offscreen platform with the
+// program's application object (its style and font substitutions). The
+// start-up ones run first: each start deletes the skin manager, which the
+// result grid's window then keeps.
+
+#include "BaselineReporter.h"
+#include "WindowBenchmarks.h"
+#include "app/TessarinApplication.h"
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    tessarin::app::TessarinApplication application(argc, argv);
+    tessarin::bench::registerStartUpBenchmarks();
+    tessarin::bench::registerResultGridBenchmarks();
+    const int status =
+        tessarin::bench::runAgainstBaselines(argc, argv,
+                                             {{"StartUp", "StartUpBaseline", "empty window"},
+                                              {"StartUpSkinned", "StartUpBaseline", "empty window"},
+                                              {"GridPaint", "GridPaintEmpty", "empty grid"},
+                                              {"GridPageDown", "GridPaintEmpty", "empty grid"},
+                                              {"GridPageDown", "GridPaint", "the page painted without a move"}});
+    tessarin::bench::closeResultGridWindow();
+    return status;
+}
