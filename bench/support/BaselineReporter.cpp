@@ -16,11 +16,16 @@ void BaselineReporter::Finalize() {
         const auto baseline = figures_.find(comparison.baseline);
         if (!figure || !baseline)
             continue;
-        const char* unit = figure->unit;
-        std::cout << comparison.figure << ": " << figure->real << ' ' << unit << " (CPU " << figure->cpu << ' ' << unit
-                  << "); " << comparison.baselineName << ' ' << baseline->real << ' ' << baseline->unit << " (CPU "
-                  << baseline->cpu << ' ' << baseline->unit << "); " << figure->real / baseline->real
-                  << " times the baseline (CPU " << figure->cpu / baseline->cpu << " times)\n";
+        std::cout << comparison.figure << ": " << figure->real << ' ' << figure->unit;
+        if (comparison.compareCpu)
+            std::cout << " (CPU " << figure->cpu << ' ' << figure->unit << ')';
+        std::cout << "; " << comparison.baselineName << ' ' << baseline->real << ' ' << baseline->unit;
+        if (comparison.compareCpu)
+            std::cout << " (CPU " << baseline->cpu << ' ' << baseline->unit << ')';
+        std::cout << "; " << figure->real / baseline->real << " times the baseline";
+        if (comparison.compareCpu)
+            std::cout << " (CPU " << figure->cpu / baseline->cpu << " times)";
+        std::cout << '\n';
     }
 }
 

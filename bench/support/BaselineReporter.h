@@ -10,11 +10,14 @@
 namespace tessarin::bench {
 
 // A benchmark reported against another of the same run, both by function
-// name; `baselineName` says in words what the baseline measures.
+// name; `baselineName` says in words what the baseline measures. Without
+// `compareCpu` only real time is compared: for work done outside this
+// process, whose CPU time this process does not see.
 struct Comparison {
     std::string figure;
     std::string baseline;
     std::string baselineName;
+    bool compareCpu = true;
 };
 
 // The console report, followed by one line per comparison whose figure and
