@@ -1,24 +1,23 @@
 #pragma once
 
+#include "BenchFolder.h"
+
 #include <filesystem>
 
 namespace tessarin::bench {
 
 // A copy of the national-size timetable with the bundled station list beside
-// it, as a program's data folder holds them, in a scratch folder of its own
-// (in TESSARIN_BENCH_DIR, or in the temporary folder) removed with the
-// object. The windows' queries write the copy's scratch table.
+// it, as a program's data folder holds them, in a BenchFolder of its own
+// removed with the object. The windows' queries write the copy's scratch
+// table.
 class NationalTimetableCopy {
 public:
     NationalTimetableCopy();
-    ~NationalTimetableCopy();
-    NationalTimetableCopy(const NationalTimetableCopy&) = delete;
-    NationalTimetableCopy& operator=(const NationalTimetableCopy&) = delete;
 
-    std::filesystem::path file() const { return folder_ / "national.mdb"; }
+    std::filesystem::path file() const { return folder_.path() / "national.mdb"; }
 
 private:
-    std::filesystem::path folder_;
+    BenchFolder folder_;
 };
 
 } // namespace tessarin::bench
