@@ -1,8 +1,13 @@
 #include "BaselineReporter.h"
 
+#include <unistd.h>
+
 #include <iostream>
 
 namespace tessarin::bench {
+
+BaselineReporter::BaselineReporter(std::vector<Comparison> comparisons)
+    : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular), comparisons_(std::move(comparisons)) {}
 
 void BaselineReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);

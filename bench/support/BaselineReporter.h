@@ -25,7 +25,8 @@ struct Comparison {
 // how many times the baseline's time it takes, in real time and in CPU time.
 class BaselineReporter : public benchmark::ConsoleReporter {
 public:
-    explicit BaselineReporter(std::vector<Comparison> comparisons) : comparisons_(std::move(comparisons)) {}
+    // Coloured only on a terminal.
+    explicit BaselineReporter(std::vector<Comparison> comparisons);
 
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;

@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
     const int status = tessarin::bench::runAgainstBaselines(
         argc, argv,
         {{"StartUp", "StartUpBaseline", "empty window"},
-         {"ProcessStartUp", "ProcessStartUpBaseline", "process showing an empty window", false},
          {"StartUpSkinned", "StartUpBaseline", "empty window"},
+         {"ProcessStartUp", "ProcessStartUpBaseline", "process showing an empty window", false},
          {"GridPaint", "GridPaintEmpty", "empty grid"},
          {"GridPageDown", "GridPaintEmpty", "empty grid"},
          {"GridPageDown", "GridPaint", "the page painted without a move"}});
