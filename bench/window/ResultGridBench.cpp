@@ -55,6 +55,8 @@ public:
         if (!form_.isActiveWindow())
             throw std::runtime_error("the main window was not shown");
         QTest::mouseClick(form_.btn2, Qt::LeftButton, {}, QPoint(10, 10));
+        if (!grid().isVisible())
+            throw std::runtime_error("the train-number page did not show");
     }
 
     grid::TDataGrid& grid() { return *form_.dbgrd2; }
@@ -77,6 +79,8 @@ private:
     void focusGrid() {
         grid().setFocus();
         QCoreApplication::processEvents();
+        if (!grid().hasFocus())
+            throw std::runtime_error("the result grid did not take the keyboard focus");
     }
 
     NationalTimetableCopy timetable_;
