@@ -1,5 +1,7 @@
 #include "CliContext.h"
 
+#include "data/CommandLineScratch.h"
+
 namespace tessarin::cli {
 
 CliContext::CliContext(std::filesystem::path dataFile, std::vector<std::string> arguments, std::istream& in,
@@ -20,8 +22,11 @@ std::optional<std::string> CliContext::option(std::string_view name) const {
 }
 
 data::Connection& CliContext::connection() {
+    // Results last between calls in the user's own scratch file; the
+    // timetable is never written, whatever statement `sql` is given.
     if (!connection_.isOpen())
-        connection_.open(dataFile_);
+        connection_.open(dataFile_, {.scratchFile = data::commandLineScratchFile(dataFile_).value_or(std::filesystem::path()),
+                                     .timetableReadOnly = true});
     return connection_;
 }
 

@@ -34,8 +34,9 @@ public:
     std::ostream& out() { return out_; }
     std::ostream& err() { return err_; }
 
-    // The connection to the timetable file; opened the first time it is asked
-    // for (a ConnectionError when that fails).
+    // The connection to the timetable file, read-only, with the user's
+    // scratch file for that timetable; opened the first time it is asked for
+    // (a ConnectionError when that fails).
     data::Connection& connection();
 
 private:

@@ -2,13 +2,17 @@
 
 #include "DataError.h"
 #include "Schema.h"
+#include "ScratchDatabase.h"
 #include "SqlFunctions.h"
 #include "Statement.h"
 
+#include <cctype>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tessarin::data {
 namespace {
-
-constexpr int busyTimeoutMs = 5000;
 
 void checkFileExists(const std::filesystem::path& file) {
     std::error_code ignored;
@@ -19,27 +23,80 @@ void checkFileExists(const std::filesystem::path& file) {
         throw ConnectionError("Could not find file '" + file.string() + "'.");
 }
 
-DatabaseHandle openExisting(const std::filesystem::path& file) {
-    sqlite3* raw = nullptr;
-    // A connection is used by one thread at a time, so the engine need not
-    // lock it around every call.
-    const int rc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    DatabaseHandle db(raw);
-    if (rc != SQLITE_OK)
-        throw ConnectionError("Could not open file '" + file.string() + "': " +
-                              (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)) + ".");
-    return db;
+// Writable by this process and not marked read-only: a file or folder whose
+// mode grants nobody writing is left alone even by a user the system would let
+// write it.
+bool mayWrite(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
+           ::access(path.c_str(), W_OK) == 0;
 }
+
+// Writing a database file also writes its journal beside it.
+bool timetableMayBeWritten(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    return mayWrite(file) && mayWrite(folder);
+}
+
+// The file as a URI, every byte outside the plain path characters escaped.
+std::string fileUri(const std::filesystem::path& file, bool readOnly) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (unsigned char c : std::filesystem::absolute(file).string()) {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+            uri += static_cast<char>(c);
+        } else {
+            uri += '%';
+            uri += hex[c >> 4];
+            uri += hex[c & 15];
+        }
+    }
+    return uri + (readOnly ? "?mode=ro" : "?mode=rw");
+}
+
+void attachTimetable(sqlite3* db, const std::filesystem::path& file, bool readOnly) {
+    try {
+        Statement attach(db, "attach ?1 as " + std::string(timetableSchema));
+        attach.bind({fileUri(file, readOnly)});
+        attach.run();
+    } catch (const DataFileInUseError& error) {
+        throw DataFileInUseError(dataFileInUseMessage(file), error.statement());
+    }
+}
+
+void detachTimetable(sqlite3* db) { Statement(db, "detach " + std::string(timetableSchema)).run(); }
+
+// Attaches the timetable and checks its tables; where the file may be
+// written, adds the missing indexes first, then attaches it read-only when
+// asked to.
+void attachCheckedTimetable(sqlite3* db, const std::filesystem::path& file, const ConnectionOptions& options) {
+    const bool writable = timetableMayBeWritten(file);
+    attachTimetable(db, file, !writable);
+    checkTimetableTables(db, timetableSchema, file);
+    if (!writable)
+        return;
+    ensureIndexes(db, timetableSchema);
+    if (options.timetableReadOnly) {
+        detachTimetable(db);
+        attachTimetable(db, file, true);
+    }
+}
+
+// No statement may attach a database once the timetable is attached: one
+// could otherwise reach the timetable file a second time, writable.
+void forbidFurtherAttaching(sqlite3* db) { sqlite3_limit(db, SQLITE_LIMIT_ATTACHED, 0); }
 
 } // namespace
 
-void Connection::open(const std::filesystem::path& file) {
+void Connection::open(const std::filesystem::path& file, const ConnectionOptions& options) {
     close();
     checkFileExists(file);
-    DatabaseHandle db = openExisting(file);
-    sqlite3_busy_timeout(db.get(), busyTimeoutMs);
     try {
-        checkTimetableTables(db.get());
+        DatabaseHandle db = openScratchDatabase(options.scratchFile);
+        attachCheckedTimetable(db.get(), file, options);
+        forbidFurtherAttaching(db.get());
+        registerSqlFunctions(db.get());
+        db_ = std::move(db);
     } catch (const ConnectionError&) {
         throw;
     } catch (const DataFileInUseError& error) {
@@ -47,9 +104,6 @@ void Connection::open(const std::filesystem::path& file) {
     } catch (const DataError& error) {
         throw ConnectionError("Unrecognized database format '" + file.string() + "' (" + error.what() + ").");
     }
-    registerSqlFunctions(db.get());
-    ensureIndexes(db.get());
-    db_ = std::move(db);
     file_ = file;
 }
 

@@ -9,18 +9,38 @@
 
 namespace tessarin::data {
 
-// The one connection to a timetable file (the main window's con1). Opening
-// never creates a file: a missing folder or file, a file that is not a
-// database, a database without the four timetable tables, or a file that
-// another program keeps locked is a ConnectionError whose message names what
-// is wrong. Other processes may read and write the same file meanwhile; a busy
-// file is waited for a few seconds.
+// How a connection reaches its files.
+struct ConnectionOptions {
+    // Where train_tmp lives; empty: a private temporary database of this
+    // connection alone (see ScratchDatabase.h).
+    std::filesystem::path scratchFile;
+    // Never write the timetable file, even where it may be written: every
+    // statement that would change it fails.
+    bool timetableReadOnly = false;
+};
+
+// The one connection to a timetable file (the main window's con1). The
+// scratch database is the connection's main database and the timetable file
+// is attached to it as "timetable", so statements name their tables
+// unqualified: train_tmp is the scratch's, train, qdsn and qdlj the
+// timetable's.
+//
+// Opening never creates the timetable file: a missing folder or file, a file
+// that is not a database, a database without the timetable tables, or a file
+// that another program keeps locked is a ConnectionError whose message names
+// what is wrong. A timetable file whose mode bits or folder forbid writing is
+// attached read-only and never written; one that may be written gets the
+// indexes the queries read through. No statement may attach another
+// database, so none reaches the file by a second, writable way. Other processes may read and write the
+// same file meanwhile; a busy file is waited for a few seconds.
 class Connection {
 public:
     Connection() = default;
-    explicit Connection(const std::filesystem::path& file) { open(file); }
+    explicit Connection(const std::filesystem::path& file, const ConnectionOptions& options = {}) {
+        open(file, options);
+    }
 
-    void open(const std::filesystem::path& file);
+    void open(const std::filesystem::path& file, const ConnectionOptions& options = {});
     void close() noexcept { db_.reset(); }
     bool isOpen() const noexcept { return db_ != nullptr; }
 
@@ -28,6 +48,7 @@ public:
     void execute(std::string_view sql, const std::vector<std::string>& parameters = {});
 
     sqlite3* handle() const;
+    // The timetable file.
     const std::filesystem::path& file() const noexcept { return file_; }
 
 private:

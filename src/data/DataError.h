@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -38,5 +39,10 @@ class DataFileInUseError : public DataError {
 public:
     using DataError::DataError;
 };
+
+// The message of a DataFileInUseError about `file`.
+inline std::string dataFileInUseMessage(const std::filesystem::path& file) {
+    return "The data file '" + file.string() + "' is in use by another program.";
+}
 
 } // namespace tessarin::data

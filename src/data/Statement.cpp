@@ -1,6 +1,7 @@
 #include "Statement.h"
 
 #include "DataError.h"
+#include "Schema.h"
 
 namespace tessarin::data {
 
@@ -78,9 +79,12 @@ std::string Statement::originColumn(int column) const {
 void Statement::fail() const {
     const int code = sqlite3_errcode(db_);
     if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
-        const char* file = sqlite3_db_filename(db_, "main");
-        throw DataFileInUseError("The data file '" + std::string(file ? file : "") + "' is in use by another program.",
-                                 sql_);
+        // The timetable is the file the user knows; a connection without one
+        // attached is a plain database of its own.
+        const char* file = sqlite3_db_filename(db_, timetableSchema);
+        if (!file)
+            file = sqlite3_db_filename(db_, "main");
+        throw DataFileInUseError(dataFileInUseMessage(file ? file : ""), sql_);
     }
     throw DataError(sqlite3_errmsg(db_), sql_);
 }

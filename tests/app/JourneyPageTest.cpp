@@ -59,10 +59,10 @@ protected:
     // 甲 → 丙 on K1 and on to 乙 on K2, and Z3 straight from 甲 to 乙,
     // earlier and slower. train_tmp holds one row of its own.
     void useSmallTimetable() {
-        timetable.insert("train_tmp", "id,s_station", {{"T9", "丁"}});
         useTimetable(joined({trainRows("K1", {{"甲", "1", "-", "08:00"}, {"丙", "1", "10:00", "-"}}),
                              trainRows("K2", {{"丙", "1", "-", "10:30"}, {"乙", "1", "12:00", "-"}}),
                              trainRows("Z3", {{"甲", "1", "-", "07:00"}, {"乙", "1", "13:00", "-"}})}));
+        form.con1.execute("insert into train_tmp(id, s_station) values('T9', '丁')");
     }
 
     void queryJourneys(const QString& from, const QString& to) {

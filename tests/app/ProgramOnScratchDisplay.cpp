@@ -81,8 +81,12 @@ std::vector<std::string> ScratchDisplay::programWindowTitles() const {
     const std::string tree = outputOf("xwininfo -display " + name_ + " -root -tree 2>/dev/null");
     static const std::regex programWindow(R"re(0x[0-9a-f]+ "(.*)": \("tessarin" "tessarin"\))re");
     std::vector<std::string> titles;
-    for (std::sregex_iterator match(tree.begin(), tree.end(), programWindow), end; match != end; ++match)
-        titles.push_back((*match)[1]);
+    for (std::sregex_iterator match(tree.begin(), tree.end(), programWindow), end; match != end; ++match) {
+        // Until the program names a window, the window system calls it by
+        // the program's own name; such a window is not shown yet.
+        if ((*match)[1] != "tessarin")
+            titles.push_back((*match)[1]);
+    }
     return titles;
 }
 

@@ -22,7 +22,8 @@ public:
     const std::string& name() const { return name_; }
 
     // The titles the window system holds for the program's top-level
-    // windows (WM_NAME), as xwininfo lists them.
+    // windows (WM_NAME), as xwininfo lists them, leaving out the windows the
+    // program has not named yet.
     std::vector<std::string> programWindowTitles() const;
 
 private:

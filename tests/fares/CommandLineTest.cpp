@@ -22,6 +22,15 @@ CliRun runCli(const data::Connection& timetable, const std::string& arguments, c
     return tessarin::testing::runCli(words, input, environment);
 }
 
+// The command line's last result on the timetable: K7322 from 北京 to 天津.
+data::Connection lastResultOfK7322(const data::Connection& timetable) {
+    data::Connection results = tessarin::testing::cliResults(timetable.file());
+    results.execute("delete from train_tmp");
+    results.execute("insert into train_tmp(id,type,s_station,e_station,distance,during_tm,during_day,p1,p2,p3,p4)"
+                    " values('K7322','普快','北京','天津','150','1:30','0','1','1','1','0')");
+    return results;
+}
+
 class CommandLineTest : public ::testing::Test {
 protected:
     data::Connection& timetable_ =
@@ -38,10 +47,10 @@ TEST_F(CommandLineTest, FaresPrintsTheSevenTextsOrTheErrorWithStatus1) {
 
 TEST_F(CommandLineTest, FaresBatchAnswersEveryLineAndExitsZero) {
     const CliRun result = runCli(timetable_, "fares -",
-                                        "普快\t150\t1\t1\t1\t1\n"
-                                        "动车组\t100\t0\t\t1\t0\n"
-                                        "普快\t150\t1\n"
-                                        "普慢\t\t0\t0\t0\t0\n");
+                                 "普快\t150\t1\t1\t1\t1\n"
+                                 "动车组\t100\t0\t\t1\t0\n"
+                                 "普快\t150\t1\n"
+                                 "普慢\t\t0\t0\t0\t0\n");
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "15\t28.6\t38\t39\t40\t61.6\t63.6\n"
                           "--\t37\t59\t59\t59\t--\t--\n"
@@ -50,14 +59,12 @@ TEST_F(CommandLineTest, FaresBatchAnswersEveryLineAndExitsZero) {
 }
 
 TEST_F(CommandLineTest, DetailPrintsCaptionsAndValuesInScreenOrder) {
-    timetable_.execute("delete from train_tmp");
-    timetable_.execute("insert into train_tmp(id,type,s_station,e_station,distance,during_tm,during_day,p1,p2,p3,p4)"
-                       " values('K7322','普快','北京','天津','150','1:30','0','1','1','1','0')");
+    data::Connection lastResult = lastResultOfK7322(timetable_);
     const CliRun found = runCli(timetable_, "detail K7322");
     EXPECT_EQ(found.status, 0);
     EXPECT_EQ(found.out, "发站：\t北京\n到站：\t天津\n里程：\t150\n硬座：\t15\n软座：\t28.6\n历时：\t1:30\n"
                          "软卧上：\t--\n软卧下：\t--\n天数：\t0\n硬卧上：\t38\n硬卧中：\t39\n硬卧下：\t40\n");
-    timetable_.execute("update train_tmp set distance = '15km' where id = 'K7322'");
+    lastResult.execute("update train_tmp set distance = '15km' where id = 'K7322'");
     const CliRun broken = runCli(timetable_, "detail K7322");
     EXPECT_EQ(broken.status, 1);
     EXPECT_EQ(broken.out, "");
@@ -69,9 +76,7 @@ TEST_F(CommandLineTest, DetailPrintsCaptionsAndValuesInScreenOrder) {
 TEST_F(CommandLineTest, DetailShowsTheLocalesDecimalSeparatorAndReadsStoredNumbersInAnyLocale) {
     if (!testing::commaLocaleAvailable())
         GTEST_SKIP() << "the locale " << testing::commaLocaleName << " is not installed (scripts/install-deps.sh test)";
-    timetable_.execute("delete from train_tmp");
-    timetable_.execute("insert into train_tmp(id,type,s_station,e_station,distance,during_tm,during_day,p1,p2,p3,p4)"
-                       " values('K7322','普快','北京','天津','150','1:30','0','1','1','1','0')");
+    data::Connection lastResult = lastResultOfK7322(timetable_);
     const CliRun run = runCli(timetable_, "detail K7322", {}, {"LC_ALL=" + std::string(testing::commaLocaleName)});
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.status, 0);

@@ -30,10 +30,9 @@ class TimetableQueryTest : public ::testing::Test {
 protected:
     TimetableQueryTest() { addSampleTrains(timetable_); }
 
-    // train_tmp as another connection reads it, in stored order.
+    // train_tmp as the connection's other queries read it, in stored order.
     Records storedResults() {
-        data::Connection other(timetable_.file());
-        data::Query rows(other);
+        data::Query rows(con1_);
         rows.setStatement("select * from train_tmp order by rowid");
         rows.open();
         return records(rows, allFields);

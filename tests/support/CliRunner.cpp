@@ -2,6 +2,7 @@
 
 #include "SpawnArguments.h"
 #include "TemporaryTimetable.h"
+#include "data/CommandLineScratch.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -51,20 +52,6 @@ bool names(const std::vector<std::string>& entries, std::string_view variable) {
                        [&](const std::string& entry) { return entry.starts_with(std::string(variable) + '='); });
 }
 
-// The command line keeps its results per user under the state or cache
-// folder; a test program's runs keep theirs inside its own runtime folder,
-// so that they never meet the user's or another test program's.
-void addScratchFolders(std::vector<std::string>& entries) {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (!runtime)
-        throw std::runtime_error("no runtime folder pinned for the test program");
-    for (const auto& [variable, folder] :
-         {std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}}) {
-        if (!names(entries, variable))
-            entries.push_back(std::string(variable) + '=' + (std::filesystem::path(runtime) / folder).string());
-    }
-}
-
 } // namespace
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -91,7 +78,6 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::string& inpu
     std::vector<std::string> entries = environment;
     if (!names(entries, "LC_ALL"))
         entries.emplace_back("LC_ALL=C.UTF-8");
-    addScratchFolders(entries);
     std::vector<std::string> variables = environmentWith(entries);
     const std::vector<char*> argv = spawnWords(words);
     const std::vector<char*> envp = spawnWords(variables);
@@ -108,6 +94,13 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::string& inpu
     run.out = fileText(files.out());
     run.err = fileText(files.err());
     return run;
+}
+
+data::Connection cliResults(const std::filesystem::path& timetable) {
+    const std::optional<std::filesystem::path> scratch = data::commandLineScratchFile(timetable);
+    if (!scratch)
+        throw std::runtime_error("no scratch folder for the command line");
+    return data::Connection(timetable, {.scratchFile = *scratch});
 }
 
 } // namespace tessarin::testing

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/Connection.h"
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -19,10 +22,12 @@ std::vector<std::string> linesOf(const std::string& text);
 // Runs tessarin-cli with the arguments, each handed over as one word (no
 // shell), and `input` as its standard input, in this process's environment
 // with the "NAME=value" entries of `environment` added or replacing. It runs
-// in the C.UTF-8 locale (LC_ALL) unless `environment` names another, and
-// with its state and cache folders (XDG_STATE_HOME, XDG_CACHE_HOME) inside
-// the test program's runtime folder unless `environment` names others.
+// in the C.UTF-8 locale (LC_ALL) unless `environment` names another.
 CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {},
               const std::vector<std::string>& environment = {});
+
+// A connection to the timetable file through the scratch database that the
+// command line's next run on the file reads: to set up its last result.
+data::Connection cliResults(const std::filesystem::path& timetable);
 
 } // namespace tessarin::testing
