@@ -7,9 +7,9 @@
 namespace tessarin::bench {
 
 // A copy of the national-size timetable with the bundled station list beside
-// it, as a program's data folder holds them, in a BenchFolder of its own
-// removed with the object. The windows' queries write the copy's scratch
-// table.
+// it, as a program's data folder holds them (the main window reads the names
+// of the list beside its timetable), in a BenchFolder of its own removed with
+// the object.
 class NationalTimetableCopy {
 public:
     NationalTimetableCopy();
