@@ -10,6 +10,7 @@
 // disk, every commit also waits for the disk, once per query here and once per
 // statement in the literal pipeline.
 
+#include "BenchFolder.h"
 #include "LiteralPipelines.h"
 #include "RatioReporter.h"
 #include "data/Connection.h"
@@ -20,7 +21,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <functional>
 
 namespace tessarin::queries {
@@ -36,26 +36,15 @@ const std::string bigStation = "平北";
 class BenchFiles {
 public:
     BenchFiles() {
-        const char* folder = std::getenv("TESSARIN_BENCH_DIR");
-        std::string pattern =
-            ((folder ? std::filesystem::path(folder) : std::filesystem::temp_directory_path()) / "tessarin-bench-XXXXXX")
-                .string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a folder for the benchmark files");
-        folder_ = pattern;
         std::filesystem::copy_file(TESSARIN_NATIONAL_TIMETABLE, timetable());
         std::filesystem::copy_file(TESSARIN_NATIONAL_TIMETABLE, literalCopy());
     }
-    ~BenchFiles() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
 
-    std::filesystem::path timetable() const { return folder_ / "national.mdb"; }
-    std::filesystem::path literalCopy() const { return folder_ / "national-literal.mdb"; }
+    std::filesystem::path timetable() const { return folder_.path() / "national.mdb"; }
+    std::filesystem::path literalCopy() const { return folder_.path() / "national-literal.mdb"; }
 
 private:
-    std::filesystem::path folder_;
+    bench::BenchFolder folder_;
 };
 
 const BenchFiles& benchFiles() {

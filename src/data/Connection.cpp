@@ -59,6 +59,7 @@ void attachTimetable(sqlite3* db, const std::filesystem::path& file, bool readOn
         Statement attach(db, "attach ?1 as " + std::string(timetableSchema));
         attach.bind({fileUri(file, readOnly)});
         attach.run();
+        Statement(db, "pragma " + std::string(timetableSchema) + ".cache_size = -65536").run();
     } catch (const DataFileInUseError& error) {
         throw DataFileInUseError(dataFileInUseMessage(file), error.statement());
     }

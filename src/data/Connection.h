@@ -11,7 +11,7 @@ namespace tessarin::data {
 
 // How a connection reaches its files.
 struct ConnectionOptions {
-    // Where train_tmp lives; empty: a private temporary database of this
+    // Where train_tmp lives; empty: a private database in memory of this
     // connection alone (see ScratchDatabase.h).
     std::filesystem::path scratchFile;
     // Never write the timetable file, even where it may be written: every

@@ -9,7 +9,7 @@ namespace tessarin::data {
 // Opens the database that holds a connection's scratch table train_tmp, with
 // the table made when missing.
 //
-// An empty `file` gives a private temporary database, seen by this handle
+// An empty `file` gives a private database in memory, seen by this handle
 // alone and gone when it closes. Otherwise the file is opened, made when
 // missing; a file that is not a database, or that holds anything but
 // train_tmp of the expected columns, is replaced by a fresh one. A file that

@@ -2,6 +2,7 @@
 
 #include "SqliteHandles.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,9 @@ public:
     // reset; "" for SQL NULL. For reading many rows where most texts are only
     // looked at.
     std::string_view columnView(int column) const;
+    // The column's value as a whole number, as the engine converts it; 0 for
+    // SQL NULL. For rowids and flags, which need no text.
+    std::int64_t columnInteger(int column) const;
     // The table a result column was read from, empty for an expression.
     std::string originTable(int column) const;
     std::string originColumn(int column) const;

@@ -44,9 +44,10 @@ std::string pairList(const std::vector<ResultPair>& pairs) {
     return list + ']';
 }
 
-// The pairs' rows are read in the order of the list (a cross join keeps it as
-// the outer loop), so the first row whose time does not convert is the one
-// reported.
+// The pairs' rows are read and written in the order of the list, without a
+// sort: a cross join keeps the list as the outer loop, and json_each walks
+// it from its first element. So the rows are stored in the list's order and
+// the first row whose time does not convert is the one reported.
 constexpr std::string_view insertCompletedRows =
     "insert into train_tmp(id,type,s_station,s_tm,e_station,e_tm,during_s_no,during_day,distance,p1,p2,p3,p4,"
     "start_s,end_s,Train_Price,during_tm)"
@@ -55,7 +56,7 @@ constexpr std::string_view insertCompletedRows =
     "CStr(val(e.p1)-val(d.p1)),CStr(val(e.p2)-val(d.p2)),CStr(val(e.p3)-val(d.p3)),CStr(val(e.p4)-val(d.p4)),"
     "pair.value->>2,pair.value->>3,'点击查询',running_time(d.d_time,e.a_time,CStr(val(e.day)-val(d.day)))"
     " from json_each(?1) pair cross join train d on d.rowid = pair.value->>0"
-    " cross join train e on e.rowid = pair.value->>1 order by pair.key";
+    " cross join train e on e.rowid = pair.value->>1";
 
 } // namespace
 

@@ -6,7 +6,6 @@
 #include "data/Statement.h"
 
 #include <algorithm>
-#include <charconv>
 #include <variant>
 
 namespace tessarin::queries {
@@ -26,13 +25,12 @@ std::vector<Stop> readStops(data::Connection& connection, std::string_view selec
     std::vector<Stop> stops;
     while (rows.step()) {
         Stop& stop = stops.emplace_back();
-        const std::string_view rowid = rows.columnView(0);
-        std::from_chars(rowid.data(), rowid.data() + rowid.size(), stop.rowid);
+        stop.rowid = rows.columnInteger(0);
         stop.trainNumber = rows.columnView(1);
         stop.station = rows.columnView(2);
         stop.number = stopNumber(rows.columnView(3));
-        stop.departs = flags > 0 && rows.columnView(4) == "1";
-        stop.arrives = flags > 1 && rows.columnView(5) == "1";
+        stop.departs = flags > 0 && rows.columnInteger(4) == 1;
+        stop.arrives = flags > 1 && rows.columnInteger(5) == 1;
     }
     return stops;
 }
