@@ -3,6 +3,7 @@
 #   scripts/install-deps.sh build   what building and running the program needs
 #   scripts/install-deps.sh test    that, plus what the tests need (fonts and locales included)
 #   scripts/install-deps.sh bench   that, plus what the benchmarks need
+#   scripts/install-deps.sh package that, plus what making and checking the Debian package needs
 # Running it again changes nothing.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ build_packages=(cmake ninja-build g++ pkg-config libsqlite3-dev qt6-base-dev lib
                 fonts-arphic-uming fonts-dejavu-core unicode-data libbz2-dev)
 test_packages=(libgtest-dev libgmock-dev sqlite3 nlohmann-json3-dev locales xvfb x11-utils)
 bench_packages=(libbenchmark-dev)
+package_packages=(dpkg-dev file lintian desktop-file-utils appstream sqlite3)
 # The tests run in C.UTF-8; the comma-decimal locale is there for the tests
 # of number texts in a user's locale.
 test_locales=(de_DE.UTF-8)
@@ -20,7 +22,8 @@ case "${1:-build}" in
   build) ;;
   test) wanted+=("${test_packages[@]}"); locales=("${test_locales[@]}") ;;
   bench) wanted+=("${test_packages[@]}" "${bench_packages[@]}"); locales=("${test_locales[@]}") ;;
-  *) echo "usage: $0 [build|test|bench]" >&2; exit 2 ;;
+  package) wanted+=("${package_packages[@]}") ;;
+  *) echo "usage: $0 [build|test|bench|package]" >&2; exit 2 ;;
 esac
 
 sudo=()

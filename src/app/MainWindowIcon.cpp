@@ -8,6 +8,8 @@ namespace tessarin::app {
 namespace {
 
 // Drawn on a 48-unit square.
+constexpr qreal designSize = 48;
+
 void drawTrain(QPainter& painter) {
     // The tile, in the strip's blue with the page border's darker edge.
     painter.setPen(QPen(QColor(104, 121, 250), 2));
@@ -32,6 +34,8 @@ void drawTrain(QPainter& painter) {
 
 } // namespace
 
-QIcon mainWindowIcon() { return widgets::drawnIcon({48, 32, 24, 16}, 48, drawTrain); }
+QIcon mainWindowIcon() { return widgets::drawnIcon(mainWindowIconSizes, designSize, drawTrain); }
+
+QImage mainWindowIconPicture(int size) { return widgets::drawnPicture(size, designSize, drawTrain); }
 
 } // namespace tessarin::app

@@ -12,6 +12,9 @@ TessarinApplication::TessarinApplication(int& argc, char** argv) : QApplication(
     // No display name: the platform would append it to every window title,
     // and the titles are exactly as designed.
     setApplicationName(QStringLiteral("tessarin"));
+    // The installed menu entry, by which the desktop shows the windows with
+    // its name and icon.
+    setDesktopFileName(QStringLiteral(TESSARIN_DESKTOP_ID));
     setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     installFontSubstitutions();
     setWindowIcon(mainWindowIcon());

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <array>
+
 namespace tessarin::fares {
 namespace {
 
@@ -32,6 +34,6 @@ void drawTicket(QPainter& painter) {
 
 } // namespace
 
-QIcon detailWindowIcon() { return widgets::drawnIcon({16, 32}, 32, drawTicket); }
+QIcon detailWindowIcon() { return widgets::drawnIcon(std::array{16, 32}, 32, drawTicket); }
 
 } // namespace tessarin::fares

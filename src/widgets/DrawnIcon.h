@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 
 #include <functional>
-#include <initializer_list>
+#include <span>
 
 class QPainter;
 
 namespace tessarin::widgets {
 
-// An icon drawn in code: `draw` paints one picture on a square of
-// `designSize` units, antialiased on a transparent ground, and the icon holds
-// it scaled to each of `sizes` pixels.
-QIcon drawnIcon(std::initializer_list<int> sizes, qreal designSize, const std::function<void(QPainter&)>& draw);
+// A picture drawn in code: `draw` paints on a square of `designSize` units,
+// antialiased on a transparent ground, scaled to `size` pixels.
+QImage drawnPicture(int size, qreal designSize, const std::function<void(QPainter&)>& draw);
+
+// An icon holding the drawn picture at each of `sizes` pixels.
+QIcon drawnIcon(std::span<const int> sizes, qreal designSize, const std::function<void(QPainter&)>& draw);
 
 } // namespace tessarin::widgets

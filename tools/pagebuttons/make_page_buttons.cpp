@@ -9,15 +9,16 @@
 // selected135.png and plainlast95.png (the last button's, its separator on
 // the left after a wide button without one) into FOLDER.
 
+#include "shared/PictureFolder.h"
+
 #include <QColor>
-#include <QDir>
 #include <QImage>
-#include <QString>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
+
+using tessarin::tools::savePicture;
 
 constexpr int pictureHeight = 25;
 constexpr QRgb separatorColour = qRgb(117, 134, 209);
@@ -66,30 +67,14 @@ QImage selectedPicture(int width) {
     return picture;
 }
 
-bool save(const QImage& picture, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name);
-    if (picture.save(path, "PNG"))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
+bool writePictures(const QDir& folder) {
+    return savePicture(plainPicture(95, Separator::Right), folder, QStringLiteral("plain95.png")) &&
+           savePicture(selectedPicture(95), folder, QStringLiteral("selected95.png")) &&
+           savePicture(plainPicture(135, Separator::None), folder, QStringLiteral("plain135.png")) &&
+           savePicture(selectedPicture(135), folder, QStringLiteral("selected135.png")) &&
+           savePicture(plainPicture(95, Separator::Left), folder, QStringLiteral("plainlast95.png"));
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    const bool written = save(plainPicture(95, Separator::Right), folder, QStringLiteral("plain95.png")) &&
-                         save(selectedPicture(95), folder, QStringLiteral("selected95.png")) &&
-                         save(plainPicture(135, Separator::None), folder, QStringLiteral("plain135.png")) &&
-                         save(selectedPicture(135), folder, QStringLiteral("selected135.png")) &&
-                         save(plainPicture(95, Separator::Left), folder, QStringLiteral("plainlast95.png"));
-    return written ? 0 : 1;
-}
+int main(int argc, char** argv) { return tessarin::tools::pictureFolderMain(argc, argv, writePictures); }
