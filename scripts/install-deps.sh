@@ -9,7 +9,7 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config libsqlite3-dev qt6-base-dev libgl-dev
                 fonts-arphic-uming fonts-dejavu-core unicode-data libbz2-dev)
-test_packages=(libgtest-dev libgmock-dev sqlite3 nlohmann-json3-dev locales xvfb x11-utils)
+test_packages=(libgtest-dev libgmock-dev sqlite3 nlohmann-json3-dev locales xvfb x11-utils groff-base)
 bench_packages=(libbenchmark-dev)
 package_packages=(dpkg-dev file lintian desktop-file-utils appstream sqlite3)
 # The tests run in C.UTF-8; the comma-decimal locale is there for the tests
