@@ -13,9 +13,9 @@ namespace tessarin::testing {
 class TemporaryTimetable {
 public:
     TemporaryTimetable();
-    // A copy of an existing timetable file instead: for windows whose queries
-    // write the scratch table, which test programs running side by side must
-    // not share. The station list beside the file, if any, is copied too.
+    // A copy of an existing timetable file instead: for tests that add to a
+    // full timetable or change it, which must leave the bundled one as it is.
+    // The station list beside the file, if any, is copied too.
     explicit TemporaryTimetable(const std::filesystem::path& copyOf);
     ~TemporaryTimetable();
     TemporaryTimetable(const TemporaryTimetable&) = delete;
