@@ -114,6 +114,12 @@ void Connection::execute(std::string_view sql, const std::vector<std::string>& p
     statement.run();
 }
 
+std::int64_t Connection::timetableVersion() {
+    Statement version(handle(), "pragma " + std::string(timetableSchema) + ".data_version");
+    version.step();
+    return version.columnInteger(0);
+}
+
 sqlite3* Connection::handle() const {
     if (!db_)
         throw DataError("Operation is not allowed when the object is closed.");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SqliteHandles.h"
+#include "TimetableCache.h"
 
 #include <filesystem>
 #include <string>
@@ -41,7 +42,10 @@ public:
     }
 
     void open(const std::filesystem::path& file, const ConnectionOptions& options = {});
-    void close() noexcept { db_.reset(); }
+    void close() noexcept {
+        cache_.clear();
+        db_.reset();
+    }
     bool isOpen() const noexcept { return db_ != nullptr; }
 
     // Runs a statement that returns no rows, with its parameters bound as text.
@@ -51,7 +55,25 @@ public:
     // The timetable file.
     const std::filesystem::path& file() const noexcept { return file_; }
 
+    // A `Value` worked out from the timetable's rows by workOut(*this), kept
+    // with the connection and worked out again only once another connection
+    // or process has changed the timetable file. Changes made through this
+    // connection itself go unseen: the program's connections only ever read
+    // the timetable's rows. Call it inside the transaction that reads with
+    // the value, so that the file cannot change between the check and the
+    // reading. The reference stays valid until the next call for the same
+    // type, or until the connection is closed or opened again.
+    template <class Value, class WorkOut>
+    const Value& timetableDerived(WorkOut&& workOut) {
+        return cache_.find<Value>(timetableVersion(), [&] { return workOut(*this); });
+    }
+
 private:
+    // Changes whenever another connection has committed a change to the
+    // timetable file (pragma data_version).
+    std::int64_t timetableVersion();
+
+    TimetableCache cache_;
     DatabaseHandle db_;
     std::filesystem::path file_;
 };
