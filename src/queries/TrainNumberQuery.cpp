@@ -1,38 +1,78 @@
 #include "TrainNumberQuery.h"
 
 #include "QueryPipeline.h"
-#include "TrainStops.h"
+#include "RouteEnds.h"
+#include "TrainDirectory.h"
 #include "data/LatinCase.h"
 
+#include <algorithm>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 
 namespace tessarin::queries {
 namespace {
 
-// The matching trains' rows in stored order, which keeps each train's stops
-// together and in running order, flagged where the train departs: a stop
-// without a departure time ("-") is no departure.
-constexpr std::string_view stopsOfMatchingTrains =
-    "select rowid, id, station, s_no, d_time <> '-' from train where id like ?1 order by rowid";
-
-// The stops of one train number (without regard to case) in stored order,
-// and its last stop: the greatest stop number, the later stored of equal ones.
-struct NumberedTrain {
-    std::vector<const Stop*> stops;
-    const Stop* last = nullptr;
+// A run of the matching rows in stored order: consecutive rows with the same
+// number, compared exactly.
+struct MatchingRun {
+    std::uint32_t number;
+    std::string_view origin;
+    std::string_view terminal;
 };
 
-std::unordered_map<std::string, NumberedTrain> trainsByNumber(const std::vector<Stop>& stops) {
-    std::unordered_map<std::string, NumberedTrain> trains;
-    NumberedTrain* train = nullptr;
-    for (const Stop& stop : stops) {
-        // Consecutive stops of one train share the entry; only a new run looks it up.
-        if (!train || stop.trainNumber != train->stops.back()->trainNumber)
-            train = &trains[data::upperLatin(stop.trainNumber)];
-        train->stops.push_back(&stop);
-        if (!train->last || stop.number >= train->last->number)
-            train->last = &stop;
+// The stored runs of the matching numbers, those of one number that come
+// side by side (other trains' rows between them do not match) joined.
+std::vector<MatchingRun> matchingRuns(const TrainDirectory& directory, const std::vector<char>& like) {
+    std::vector<MatchingRun> runs;
+    for (const StoredRun& run : directory.runs()) {
+        if (!like[run.number])
+            continue;
+        if (!runs.empty() && runs.back().number == run.number)
+            runs.back().terminal = run.terminal;
+        else
+            runs.push_back({run.number, run.origin, run.terminal});
+    }
+    return runs;
+}
+
+// Each run's first station is its train's origin, its last the terminal; of
+// several runs of one train the last decides.
+RouteEnds routeEndsOf(const TrainDirectory& directory, const std::vector<MatchingRun>& runs) {
+    RouteEnds ends;
+    for (const MatchingRun& run : runs)
+        ends.record(directory.numbers()[run.number].text, {std::string(run.origin), std::string(run.terminal)});
+    return ends;
+}
+
+// What the matching numbers of one train have together: the last stop, and
+// the departures in stored order.
+struct MatchingTrain {
+    std::optional<StoredStop> last;
+    std::vector<const Departure*> departures;
+};
+
+bool laterInRun(const StoredStop& a, const StoredStop& b) {
+    return a.number != b.number ? a.number > b.number : a.rowid > b.rowid;
+}
+
+bool storedEarlier(const Departure* a, const Departure* b) { return a->rowid < b->rowid; }
+
+std::vector<MatchingTrain> matchingTrains(const TrainDirectory& directory, const std::vector<char>& like) {
+    std::vector<MatchingTrain> trains(directory.trainCount());
+    for (std::size_t index = 0; index < like.size(); ++index) {
+        if (!like[index])
+            continue;
+        const TrainNumber& number = directory.numbers()[index];
+        MatchingTrain& train = trains[number.train];
+        if (number.last && (!train.last || laterInRun(*number.last, *train.last)))
+            train.last = number.last;
+        for (const Departure& departure : number.departures)
+            train.departures.push_back(&departure);
+    }
+    // Numbers of one train in different letter case interleave in stored order.
+    for (MatchingTrain& train : trains) {
+        if (!std::is_sorted(train.departures.begin(), train.departures.end(), storedEarlier))
+            std::sort(train.departures.begin(), train.departures.end(), storedEarlier);
     }
     return trains;
 }
@@ -40,24 +80,24 @@ std::unordered_map<std::string, NumberedTrain> trainsByNumber(const std::vector<
 // For each run in stored order, every departure of its train from the
 // train's origin station, in stored order, paired with the train's last stop.
 // A ring train's terminal bears its origin's name but is no departure.
-std::vector<ResultPair> originPairs(const std::vector<Stop>& stops, const TrainRuns& runs, const RouteEnds& routeEnds) {
-    const auto trains = trainsByNumber(stops);
+std::vector<ResultPair> findTrainNumber(data::Connection& connection, const std::string& pattern) {
+    const auto& directory =
+        connection.timetableDerived<TrainDirectory>([](data::Connection& con) { return TrainDirectory(con); });
+    const std::vector<char> like = directory.numbersLike(connection, pattern);
+    const std::vector<MatchingRun> runs = matchingRuns(directory, like);
+    const RouteEnds routeEnds = routeEndsOf(directory, runs);
+    const std::vector<MatchingTrain> trains = matchingTrains(directory, like);
     std::vector<ResultPair> pairs;
-    for (const TrainRun& run : runs.runs()) {
-        const NumberedTrain& train = trains.at(data::upperLatin(run.trainNumber));
-        const std::string& origin = routeEnds.find(run.trainNumber).origin;
-        for (const Stop* stop : train.stops) {
-            if (stop->departs && data::equalsIgnoringLatinCase(stop->station, origin))
-                pairs.push_back(resultPair(*stop, *train.last, routeEnds));
+    for (const MatchingRun& run : runs) {
+        const TrainNumber& number = directory.numbers()[run.number];
+        const MatchingTrain& train = trains[number.train];
+        const RouteEnd& ends = routeEnds.find(number.text);
+        for (const Departure* departure : train.departures) {
+            if (data::equalsIgnoringLatinCase(departure->station, ends.origin))
+                pairs.push_back({departure->rowid, train.last->rowid, ends.origin, ends.terminal});
         }
     }
     return pairs;
-}
-
-std::vector<ResultPair> findTrainNumber(data::Connection& connection, const std::string& pattern) {
-    const std::vector<Stop> stops = readStops(connection, stopsOfMatchingTrains, {pattern});
-    const TrainRuns runs = runsOf(stops);
-    return originPairs(stops, runs, BuildRouteEnds(runs));
 }
 
 } // namespace

@@ -9,13 +9,10 @@
 #include <variant>
 
 namespace tessarin::queries {
-namespace {
 
 double stopNumber(std::string_view text) {
     return std::visit([](auto number) { return static_cast<double>(number); }, data::leadingNumber(text));
 }
-
-} // namespace
 
 std::vector<Stop> readStops(data::Connection& connection, std::string_view select,
                             const std::vector<std::string>& parameters) {

@@ -28,6 +28,9 @@ struct Stop {
     bool arrives = false;
 };
 
+// A stop number as val() reads it.
+double stopNumber(std::string_view text);
+
 // Runs a select of the columns rowid, id, station and s_no, optionally
 // followed by the departs and arrives flags, and returns its rows in order.
 std::vector<Stop> readStops(data::Connection& connection, std::string_view select,
