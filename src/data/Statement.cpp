@@ -68,6 +68,8 @@ std::string_view Statement::columnView(int column) const {
 
 std::int64_t Statement::columnInteger(int column) const { return sqlite3_column_int64(handle_.get(), column); }
 
+bool Statement::columnIsNull(int column) const { return sqlite3_column_type(handle_.get(), column) == SQLITE_NULL; }
+
 std::string Statement::originTable(int column) const {
     const char* name = sqlite3_column_table_name(handle_.get(), column);
     return name ? name : "";

@@ -37,6 +37,7 @@ public:
     // The column's value as a whole number, as the engine converts it; 0 for
     // SQL NULL. For rowids and flags, which need no text.
     std::int64_t columnInteger(int column) const;
+    bool columnIsNull(int column) const;
     // The table a result column was read from, empty for an expression.
     std::string originTable(int column) const;
     std::string originColumn(int column) const;

@@ -16,8 +16,7 @@ namespace {
 
 // Every stop in stored order, flagged where it departs: a stop without a
 // departure time ("-") is no departure.
-constexpr std::string_view everyStop =
-    "select rowid, id, station, s_no, d_time <> '-', id is null from train order by rowid";
+constexpr std::string_view everyStop = "select rowid, id, station, s_no, d_time <> '-' from train order by rowid";
 
 constexpr std::string_view stopsOfRun =
     "select rowid, station, d_time <> '-' from train where rowid between ?1 and ?2 order by rowid";
@@ -48,8 +47,8 @@ public:
         while (rows.step()) {
             const std::int64_t rowid = rows.columnInteger(0);
             const std::string_view station = rows.columnView(2);
+            const bool null = rows.columnIsNull(1);
             const std::string_view id = rows.columnView(1);
-            const bool null = rows.columnInteger(5) == 1;
             if (!continuesRun(id, null))
                 beginRun(numberOf(id, null), rowid, station);
             StoredRun& run = d_.runs_.back();
