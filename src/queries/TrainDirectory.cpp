@@ -153,9 +153,10 @@ TrainDirectory::TrainDirectory(data::Connection& connection) {
 }
 
 std::vector<char> TrainDirectory::numbersLike(data::Connection& connection, const std::string& pattern) const {
-    // The engine's own limit on LIKE patterns, with its own message.
-    if (pattern.size() >
-        static_cast<std::size_t>(sqlite3_limit(connection.handle(), SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1)))
+    // The engine's own limit on LIKE patterns, with its own message, which
+    // it gives as soon as there is a row to compare.
+    if (!numbers_.empty() && pattern.size() > static_cast<std::size_t>(sqlite3_limit(
+                                                  connection.handle(), SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1)))
         throw data::DataError("LIKE or GLOB pattern too complex");
     std::vector<char> like(numbers_.size());
     for (std::size_t number = 0; number < numbers_.size(); ++number)

@@ -4,12 +4,14 @@
 // between them are one run, while a matching train between them splits them
 // into two runs, the later of which gives the train's origin. It keeps what it
 // knows of the timetable between queries, so a change another connection
-// makes must reach the next query.
+// makes must reach the next query, and a text too long for LIKE must fail as
+// the engine fails it.
 
 #include "CaseName.h"
 #include "QueryRuns.h"
 #include "SampleTimetable.h"
 #include "data/Connection.h"
+#include "data/DataError.h"
 #include "data/Query.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +101,18 @@ TEST_F(ScatteredTimetable, AChangeByAnotherConnectionReachesTheNextQuery) {
     });
     EXPECT_EQ(shownRows("T7"), (Records{{"T77", "杭州", "06:30", "上海", "08:00", "1:30"},
                                         {"T7", "上海", "07:00", "南京", "09:00", "2:00"}}));
+}
+
+// The engine refuses LIKE patterns longer than 50,000 bytes; the query's
+// pattern is the text with "%" on either side.
+TEST_F(ScatteredTimetable, ATextTooLongForLikeFailsWithTheEnginesMessage) {
+    EXPECT_EQ(trainNumber(std::string(49'998, '1'))(con1_, qry4_).notice, "请正确输入车次！");
+    try {
+        trainNumber(std::string(49'999, '1'))(con1_, qry4_);
+        ADD_FAILURE() << "a pattern of 50,001 bytes was taken";
+    } catch (const data::DataError& error) {
+        EXPECT_STREQ(error.what(), "LIKE or GLOB pattern too complex");
+    }
 }
 
 } // namespace
