@@ -22,8 +22,7 @@ constexpr std::string_view stopsOfRun =
     "select rowid, station, d_time <> '-' from train where rowid between ?1 and ?2 order by rowid";
 
 void noteStop(TrainNumber& number, StoredStop stop) {
-    // Stops come in stored order, so of equal stop numbers the later stays.
-    if (!number.last || stop.number >= number.last->number)
+    if (!number.last || laterInRun(stop, *number.last))
         number.last = stop;
 }
 

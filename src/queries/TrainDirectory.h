@@ -17,6 +17,12 @@ struct StoredStop {
     std::int64_t rowid = 0;
 };
 
+// Whether `a` comes after `b` in their train's run: a greater stop number, or
+// an equal one stored later.
+inline bool laterInRun(const StoredStop& a, const StoredStop& b) {
+    return a.number != b.number ? a.number > b.number : a.rowid > b.rowid;
+}
+
 // A stop with a departure time, at its station.
 struct Departure {
     std::int64_t rowid = 0;

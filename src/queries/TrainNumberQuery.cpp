@@ -51,10 +51,6 @@ struct MatchingTrain {
     std::vector<const Departure*> departures;
 };
 
-bool laterInRun(const StoredStop& a, const StoredStop& b) {
-    return a.number != b.number ? a.number > b.number : a.rowid > b.rowid;
-}
-
 bool storedEarlier(const Departure* a, const Departure* b) { return a->rowid < b->rowid; }
 
 std::vector<MatchingTrain> matchingTrains(const TrainDirectory& directory, const std::vector<char>& like) {
