@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <typeindex>
+#include <typeinfo>
 #include <unordered_map>
 
 namespace tessarin::data {
