@@ -94,7 +94,7 @@ private:
     }
 
     std::uint32_t trainOf(std::string_view id) {
-        const auto [train, isNew] = trainIndex_.try_emplace(data::upperLatin(id), 0);
+        const auto [train, isNew] = d_.trainIndex_.try_emplace(data::upperLatin(id), 0);
         if (isNew)
             train->second = newTrain();
         return train->second;
@@ -139,7 +139,6 @@ private:
 
     TrainDirectory& d_;
     std::unordered_map<std::string, std::uint32_t> numberIndex_;
-    std::unordered_map<std::string, std::uint32_t> trainIndex_;
     std::optional<std::uint32_t> nullNumber_;
     // The rowids of the first and the last stop of each stored run.
     std::vector<std::pair<std::int64_t, std::int64_t>> runRows_;

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "data/LatinCase.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tessarin::data {
@@ -67,6 +71,8 @@ public:
     const std::vector<TrainNumber>& numbers() const noexcept { return numbers_; }
     const std::vector<StoredRun>& runs() const noexcept { return runs_; }
     std::size_t trainCount() const noexcept { return trainCount_; }
+    // The index of the train of a number that `train` holds.
+    std::uint32_t trainOf(std::string_view number) const { return trainIndex_.at(data::upperLatin(number)); }
 
     // Flags, by number index, the numbers `id like pattern` selects: "%" and
     // "_" are wildcards, Latin letters match either case, NULL never matches.
@@ -80,6 +86,8 @@ private:
     std::vector<TrainNumber> numbers_;
     std::vector<StoredRun> runs_;
     std::size_t trainCount_ = 0;
+    // Train indexes by number, its Latin letters in upper case.
+    std::unordered_map<std::string, std::uint32_t> trainIndex_;
 };
 
 } // namespace tessarin::queries

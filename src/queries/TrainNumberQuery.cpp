@@ -12,36 +12,19 @@
 namespace tessarin::queries {
 namespace {
 
-// A run of the matching rows in stored order: consecutive rows with the same
-// number, compared exactly.
-struct MatchingRun {
-    std::uint32_t number;
-    std::string_view origin;
-    std::string_view terminal;
-};
-
-// The stored runs of the matching numbers, those of one number that come
-// side by side (other trains' rows between them do not match) joined.
-std::vector<MatchingRun> matchingRuns(const TrainDirectory& directory, const std::vector<char>& like) {
-    std::vector<MatchingRun> runs;
+// The runs of the matching rows in stored order: the matching numbers'
+// stored runs, those of one number that come side by side (other trains'
+// rows between them do not match) joined.
+TrainRuns matchingRuns(const TrainDirectory& directory, const std::vector<char>& like) {
+    TrainRuns runs;
     for (const StoredRun& run : directory.runs()) {
         if (!like[run.number])
             continue;
-        if (!runs.empty() && runs.back().number == run.number)
-            runs.back().terminal = run.terminal;
-        else
-            runs.push_back({run.number, run.origin, run.terminal});
+        const std::string& number = directory.numbers()[run.number].text;
+        runs.add(number, run.origin);
+        runs.add(number, run.terminal);
     }
     return runs;
-}
-
-// Each run's first station is its train's origin, its last the terminal; of
-// several runs of one train the last decides.
-RouteEnds routeEndsOf(const TrainDirectory& directory, const std::vector<MatchingRun>& runs) {
-    RouteEnds ends;
-    for (const MatchingRun& run : runs)
-        ends.record(directory.numbers()[run.number].text, {std::string(run.origin), std::string(run.terminal)});
-    return ends;
 }
 
 // What the matching numbers of one train have together: the last stop, and
@@ -80,14 +63,13 @@ std::vector<ResultPair> findTrainNumber(data::Connection& connection, const std:
     const auto& directory =
         connection.timetableDerived<TrainDirectory>([](data::Connection& con) { return TrainDirectory(con); });
     const std::vector<char> like = directory.numbersLike(connection, pattern);
-    const std::vector<MatchingRun> runs = matchingRuns(directory, like);
-    const RouteEnds routeEnds = routeEndsOf(directory, runs);
+    const TrainRuns runs = matchingRuns(directory, like);
+    const RouteEnds routeEnds = BuildRouteEnds(runs);
     const std::vector<MatchingTrain> trains = matchingTrains(directory, like);
     std::vector<ResultPair> pairs;
-    for (const MatchingRun& run : runs) {
-        const TrainNumber& number = directory.numbers()[run.number];
-        const MatchingTrain& train = trains[number.train];
-        const RouteEnd& ends = routeEnds.find(number.text);
+    for (const TrainRun& run : runs.runs()) {
+        const MatchingTrain& train = trains[directory.trainOf(run.trainNumber)];
+        const RouteEnd& ends = routeEnds.find(run.trainNumber);
         for (const Departure* departure : train.departures) {
             if (data::equalsIgnoringLatinCase(departure->station, ends.origin))
                 pairs.push_back({departure->rowid, train.last->rowid, ends.origin, ends.terminal});
